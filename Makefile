@@ -12,7 +12,7 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev \
            qt6-base-dev qt6-svg-dev libgtest-dev \
            wine wine64 xvfb xauth
 
-.PHONY: run test deps build build-sanitize format
+.PHONY: run test deps build build-sanitize bench format
 
 run: build
 	./$(BUILD)/korrelin $(ARGS)
@@ -41,6 +41,11 @@ build-sanitize: deps
 	CXX=clang++ cmake -S . -B $(SANITIZE) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
 	    -DKORRELIN_BUILD_GUI=OFF -DKORRELIN_SANITIZE=ON
 	cmake --build $(SANITIZE) -j $(JOBS)
+
+bench: build
+	@dpkg-query -W -f='$${Status}\n' time 2>/dev/null | grep -q '^install ok installed' || \
+	  (apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq time)
+	bench/run.sh $(BUILD)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
