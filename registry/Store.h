@@ -85,6 +85,9 @@ public:
         // Writes the changed hive files (invariants 2 to 4). Throws RegistryError with a
         // clear text when the files cannot be written; nothing is then half-written.
         void commit();
+        // The same; flushFolder false skips flushing the folder after the rename, so the
+        // new file is complete on disk but the rename may not survive a power loss.
+        void commit(bool flushFolder);
 
     private:
         struct Impl;
