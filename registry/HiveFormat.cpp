@@ -1,0 +1,593 @@
+#include "HiveFormat.h"
+
+#include "RegistryTypes.h"
+#include "Unicode.h"
+#include "WineEscape.h"
+
+#include <cstdio>
+#include <cstring>
+#include <unordered_map>
+#include <unordered_set>
+
+// How unchanged keys are written back byte for byte
+// ---------------------------------------------------
+// The loader keeps, for a key, the text of its section: from the start of its "[...]"
+// line up to the start of the next key line, less the one empty line that separates
+// sections (the writer puts "\n" before every section, as Wine does). A key gets that
+// text only when writing it back verbatim reproduces exactly the key as loaded:
+//  - the key has exactly one section in the file;
+//  - that section created the key (a section after one of its own descendants' does
+//    not: the key then already had the time of the earlier section, as in Wine);
+//  - every name on the section's path is spelled as the key tree spells it (a path
+//    may reach an existing key in another case);
+//  - the text ends with an empty line ("\n\n") before the next key line, or with a
+//    line end at the end of the file. A section followed by a comment or a CRLF
+//    blank line has no raw text and is written the canonical way.
+// Any change to a key drops its text (RegKey), and the writer then writes the key's
+// section canonically, as Wine would. Sections are written in tree order, so a file
+// whose sections were out of that order comes back reordered, but each unchanged
+// section keeps its text. A key that has raw text is always written, even where
+// Wine's rule would leave its section out (a value-less key that has sub-keys), so
+// that nothing the file said is lost.
+
+namespace {
+
+constexpr uint64_t kFiletimeUnixEpoch = 116444736000000000ULL;
+constexpr uint64_t kTicksPerSecond = 10000000ULL;
+constexpr std::string_view kSignature = "WINE REGISTRY Version 2";
+// Wine refuses key names longer than this (in UTF-16 units).
+constexpr size_t kMaxKeyNameLength = 256;
+// Error texts quote the offending line, shortened so that a huge line stays readable.
+constexpr size_t kMaxQuotedLine = 100;
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isHexChar(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+unsigned digitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return static_cast<unsigned>(c - '0');
+    if (c >= 'a' && c <= 'z')
+        return static_cast<unsigned>(c - 'a' + 10);
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<unsigned>(c - 'A' + 10);
+    return 99;
+}
+
+size_t skipSpace(std::string_view s, size_t p)
+{
+    while (p < s.size() && isSpace(s[p]))
+        ++p;
+    return p;
+}
+
+// C's strtoul on a 64-bit system: leading blanks, a sign, "0x" for base 16, as many
+// digits as there are; saturates on overflow; *end stays at pos when nothing converts.
+uint64_t strToUL(std::string_view s, size_t pos, unsigned base, size_t* end)
+{
+    size_t p = skipSpace(s, pos);
+    bool negative = false;
+    if (p < s.size() && (s[p] == '+' || s[p] == '-'))
+        negative = s[p++] == '-';
+    if (base == 16 && p + 2 < s.size() && s[p] == '0' && (s[p + 1] == 'x' || s[p + 1] == 'X') &&
+        isHexChar(s[p + 2]))
+        p += 2;
+    const size_t digitsStart = p;
+    uint64_t value = 0;
+    bool overflow = false;
+    while (p < s.size() && digitValue(s[p]) < base) {
+        const unsigned d = digitValue(s[p]);
+        if (value > (UINT64_MAX - d) / base)
+            overflow = true;
+        else
+            value = value * base + d;
+        ++p;
+    }
+    if (p == digitsStart) {
+        if (end)
+            *end = pos;
+        return 0;
+    }
+    if (end)
+        *end = p;
+    if (overflow)
+        return UINT64_MAX;
+    return negative ? (~value + 1) : value;
+}
+
+void appendLe16(std::vector<uint8_t>& data, std::u16string_view text)
+{
+    data.reserve(data.size() + text.size() * 2 + 2);
+    for (char16_t c : text) {
+        data.push_back(static_cast<uint8_t>(c & 0xFF));
+        data.push_back(static_cast<uint8_t>(c >> 8));
+    }
+}
+
+class Parser {
+public:
+    Parser(std::string_view text, const std::string& fileName, uint64_t loadTime)
+        : m_text(text), m_file(fileName), m_loadTime(loadTime)
+    {
+    }
+
+    Hive parse();
+
+private:
+    struct Section {
+        RegKey* key;
+        size_t start;
+        bool rawOk;
+    };
+
+    bool nextLine();
+    [[noreturn]] void fail(const char* message) const;
+    void startSection(size_t p);
+    void endSection();
+    void updateTime(uint64_t time);
+    void keyOption(size_t p);
+    void globalOption(size_t p);
+    void value(size_t p);
+    std::vector<uint8_t> hexData(size_t p);
+    void assignRawSections();
+
+    std::string_view m_text;
+    const std::string& m_file;
+    uint64_t m_loadTime;
+
+    size_t m_next = 0;      // where the next line starts
+    size_t m_lineStart = 0; // where the current line starts
+    std::string_view m_line; // the current line without its line end
+    int m_lineNo = 0;
+
+    std::unique_ptr<RegKey> m_root;
+    std::vector<RegKey*> m_chain; // root .. current key; empty before the first section
+    uint64_t m_sectionTime = 0;
+    std::unordered_set<const RegKey*> m_timed;
+    std::vector<Section> m_sections;
+    std::unordered_map<const RegKey*, size_t> m_sectionOf;
+};
+
+bool Parser::nextLine()
+{
+    if (m_next >= m_text.size())
+        return false;
+    m_lineStart = m_next;
+    ++m_lineNo;
+    const void* nl = std::memchr(m_text.data() + m_next, '\n', m_text.size() - m_next);
+    size_t end;
+    if (nl) {
+        end = static_cast<size_t>(static_cast<const char*>(nl) - m_text.data());
+        m_next = end + 1;
+        if (end > m_lineStart && m_text[end - 1] == '\r')
+            --end;
+    } else {
+        end = m_text.size();
+        m_next = end;
+    }
+    m_line = m_text.substr(m_lineStart, end - m_lineStart);
+    // Wine reads lines as C strings; a NUL byte would cut a line in two there.
+    if (m_line.find('\0') != std::string_view::npos)
+        fail("Unrecognized input");
+    return true;
+}
+
+void Parser::fail(const char* message) const
+{
+    std::string text(message);
+    text += " '";
+    if (m_line.size() > kMaxQuotedLine) {
+        text += m_line.substr(0, kMaxQuotedLine);
+        text += "...";
+    } else {
+        text += m_line;
+    }
+    text += "'";
+    throw HiveParseError(m_file, m_lineNo, text);
+}
+
+Hive Parser::parse()
+{
+    if (!nextLine() || m_line != kSignature)
+        throw HiveParseError(m_file, 1, "not a valid registry file");
+    m_root = std::make_unique<RegKey>(std::u16string(), m_loadTime);
+    size_t headerEnd = m_text.size();
+
+    while (nextLine()) {
+        const size_t p = skipSpace(m_line, 0);
+        const char first = p < m_line.size() ? m_line[p] : '\0';
+        switch (first) {
+        case '[':
+            if (m_sections.empty())
+                headerEnd = m_lineStart;
+            endSection();
+            startSection(p);
+            break;
+        case '@':
+        case '"':
+            if (m_chain.empty())
+                fail("Value without key");
+            value(p);
+            break;
+        case '#':
+            if (m_chain.empty())
+                globalOption(p);
+            else
+                keyOption(p);
+            break;
+        case ';':
+        case '\0':
+            break;
+        default:
+            fail("Unrecognized input");
+        }
+    }
+    endSection();
+
+    Hive hive;
+    std::string_view header = m_text.substr(0, headerEnd);
+    // The empty line before the first section belongs to that section's layout.
+    if (headerEnd < m_text.size() && header.size() >= 2 && header.substr(header.size() - 2) == "\n\n")
+        header.remove_suffix(1);
+    hive.header = std::string(header);
+    assignRawSections();
+    hive.root = std::move(m_root);
+    return hive;
+}
+
+void Parser::startSection(size_t p)
+{
+    std::u16string path;
+    const size_t after = parseWineEscaped(m_line, p + 1, ']', path);
+    if (after == std::string_view::npos)
+        fail("Malformed key");
+    size_t end;
+    const uint64_t seconds = strToUL(m_line, after, 10, &end);
+    m_sectionTime = end != after
+        ? static_cast<uint64_t>(static_cast<uint32_t>(seconds)) * kTicksPerSecond + kFiletimeUnixEpoch
+        : m_loadTime;
+
+    if (path.find(u'\0') != std::u16string::npos)
+        fail("Malformed key");
+    if (!path.empty() && path[0] == u'\\')
+        fail("Error creating key");
+
+    m_chain.assign(1, m_root.get());
+    bool spelledAsStored = true;
+    size_t i = 0;
+    while (i < path.size()) {
+        size_t j = path.find(u'\\', i);
+        if (j == std::u16string::npos)
+            j = path.size();
+        // Repeated or trailing separators name no key, as in Wine.
+        if (j > i) {
+            const std::u16string_view name(path.data() + i, j - i);
+            if (name.size() > kMaxKeyNameLength)
+                fail("Error creating key");
+            RegKey& key = m_chain.back()->createSubkey(name, m_loadTime);
+            if (key.name() != name)
+                spelledAsStored = false;
+            m_chain.push_back(&key);
+        }
+        i = j + 1;
+    }
+
+    RegKey* key = m_chain.back();
+    const bool createdHere = m_timed.count(key) == 0;
+    auto [it, inserted] = m_sectionOf.emplace(key, m_sections.size());
+    if (!inserted)
+        m_sections[it->second].rawOk = false;
+    m_sections.push_back(Section{key, m_lineStart, inserted && createdHere && spelledAsStored});
+}
+
+void Parser::endSection()
+{
+    if (!m_chain.empty())
+        updateTime(m_sectionTime);
+}
+
+// A key takes the first time given to it in this load: its own "#time", else its
+// section's number (or the load time), else that of the first section below it.
+void Parser::updateTime(uint64_t time)
+{
+    if (time == 0) // Wine's "no time yet"
+        return;
+    for (auto it = m_chain.rbegin(); it != m_chain.rend(); ++it) {
+        if (!m_timed.insert(*it).second)
+            break;
+        (*it)->setTime(time);
+    }
+}
+
+void Parser::keyOption(size_t p)
+{
+    const std::string_view option = m_line.substr(p);
+    RegKey* key = m_chain.back();
+    if (option.starts_with("#time=")) {
+        uint64_t time = 0;
+        for (size_t i = 6; i < option.size() && isHexChar(option[i]); ++i)
+            time = (time << 4) | digitValue(option[i]);
+        updateTime(time);
+    } else if (option.starts_with("#class=")) {
+        std::u16string className;
+        // Wine drops a class it cannot read without a word; losing it silently is
+        // worse than refusing the file.
+        if (option.size() < 8 || option[7] != '"' ||
+            parseWineEscaped(option, 8, '"', className) == std::string_view::npos)
+            fail("Malformed class");
+        key->setClassName(std::move(className));
+    } else if (option.starts_with("#link")) {
+        key->setLink(true);
+    }
+    // Other options are ignored, as Wine ignores them.
+}
+
+void Parser::globalOption(size_t p)
+{
+    const std::string_view option = m_line.substr(p);
+    if (option.starts_with("#arch=")) {
+        const std::string_view arch = option.substr(6);
+        if (arch != "win32" && arch != "win64")
+            fail("Unknown architecture");
+    }
+}
+
+void Parser::value(size_t p)
+{
+    std::u16string name;
+    if (m_line[p] == '@') {
+        ++p;
+    } else {
+        p = parseWineEscaped(m_line, p + 1, '"', name);
+        if (p == std::string_view::npos)
+            fail("Malformed value name");
+    }
+    p = skipSpace(m_line, p);
+    if (p >= m_line.size() || m_line[p] != '=')
+        fail("Malformed value name");
+    p = skipSpace(m_line, p + 1);
+
+    const std::string_view rest = m_line.substr(p);
+    uint32_t type;
+    std::vector<uint8_t> data;
+    size_t stringStart = std::string_view::npos;
+    if (rest.starts_with("\"")) {
+        type = REG_SZ, stringStart = p + 1;
+    } else if (rest.starts_with("str:\"")) {
+        type = REG_SZ, stringStart = p + 5;
+    } else if (rest.starts_with("str(2):\"")) {
+        type = REG_EXPAND_SZ, stringStart = p + 8;
+    } else if (rest.starts_with("str(7):\"")) {
+        type = REG_MULTI_SZ, stringStart = p + 8;
+    } else if (rest.starts_with("hex:")) {
+        type = REG_BINARY;
+        data = hexData(p + 4);
+    } else if (rest.starts_with("dword:")) {
+        type = REG_DWORD;
+        const auto dw = static_cast<uint32_t>(strToUL(m_line, p + 6, 16, nullptr));
+        data = {static_cast<uint8_t>(dw), static_cast<uint8_t>(dw >> 8), static_cast<uint8_t>(dw >> 16),
+                static_cast<uint8_t>(dw >> 24)};
+    } else if (rest.starts_with("hex(")) {
+        // Wine reads the number with strtoul and accepts "hex():" as type 0.
+        size_t end;
+        type = static_cast<uint32_t>(strToUL(m_line, p + 4, 16, &end));
+        if (m_line.substr(end, 2) != "):")
+            fail("Malformed value");
+        data = hexData(end + 2);
+    } else {
+        fail("Malformed value");
+    }
+    if (stringStart != std::string_view::npos) {
+        std::u16string text;
+        if (parseWineEscaped(m_line, stringStart, '"', text) == std::string_view::npos)
+            fail("Malformed value");
+        text.push_back(u'\0');
+        appendLe16(data, text);
+    }
+    m_chain.back()->setValue(name, type, std::move(data));
+}
+
+// Comma-separated bytes of one or two hex digits, continued on the next line after a
+// backslash. Follows Wine's reading: blanks around commas, a trailing comma, and any
+// indentation of continuation lines are accepted; an empty continuation line ends the
+// data.
+std::vector<uint8_t> Parser::hexData(size_t p)
+{
+    std::vector<uint8_t> data;
+    for (;;) {
+        while (p < m_line.size() && isHexChar(m_line[p])) {
+            size_t end;
+            const uint64_t byte = strToUL(m_line, p, 16, &end);
+            if (byte > 0xFF)
+                fail("Malformed value");
+            data.push_back(static_cast<uint8_t>(byte));
+            p = skipSpace(m_line, end);
+            if (p < m_line.size() && m_line[p] == ',')
+                ++p;
+            p = skipSpace(m_line, p);
+        }
+        if (p >= m_line.size())
+            return data;
+        if (m_line[p] != '\\' || !nextLine())
+            fail("Malformed value");
+        p = skipSpace(m_line, 0);
+    }
+}
+
+void Parser::assignRawSections()
+{
+    for (size_t i = 0; i < m_sections.size(); ++i) {
+        const Section& s = m_sections[i];
+        if (!s.rawOk)
+            continue;
+        const bool last = i + 1 == m_sections.size();
+        const size_t end = last ? m_text.size() : m_sections[i + 1].start;
+        std::string_view raw = m_text.substr(s.start, end - s.start);
+        if (last) {
+            if (!raw.ends_with('\n'))
+                continue;
+        } else {
+            if (!raw.ends_with("\n\n"))
+                continue;
+            raw.remove_suffix(1);
+        }
+        s.key->setRawSection(std::string(raw));
+    }
+}
+
+// Wine's writer: one value line, wrapping hex data after the comma that takes the
+// line past 76 characters.
+void writeValue(std::string& out, const RegValue& v)
+{
+    const size_t lineStart = out.size();
+    if (v.name.empty()) {
+        out += "@=";
+    } else {
+        out += '"';
+        appendWineEscaped(out, v.name, "\"");
+        out += "\"=";
+    }
+
+    const size_t units = v.data.size() / 2;
+    const bool terminated = v.data.size() >= 2 && v.data.size() % 2 == 0 &&
+                            v.data[v.data.size() - 2] == 0 && v.data[v.data.size() - 1] == 0;
+    if ((v.type == REG_SZ || v.type == REG_EXPAND_SZ || v.type == REG_MULTI_SZ) && terminated) {
+        if (v.type != REG_SZ)
+            out += v.type == REG_EXPAND_SZ ? "str(2):" : "str(7):";
+        std::u16string text;
+        text.reserve(units - 1);
+        for (size_t i = 0; i + 1 < units; ++i)
+            text.push_back(static_cast<char16_t>(v.data[2 * i] | (v.data[2 * i + 1] << 8)));
+        out += '"';
+        appendWineEscaped(out, text, "\"");
+        out += "\"\n";
+        return;
+    }
+    if (v.type == REG_DWORD && v.data.size() == 4) {
+        const uint32_t dw = v.data[0] | (v.data[1] << 8) | (v.data[2] << 16) | (static_cast<uint32_t>(v.data[3]) << 24);
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "dword:%08x\n", dw);
+        out += buf;
+        return;
+    }
+    if (v.type == REG_BINARY) {
+        out += "hex:";
+    } else {
+        char buf[24];
+        std::snprintf(buf, sizeof buf, "hex(%x):", v.type);
+        out += buf;
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    size_t count = out.size() - lineStart;
+    for (size_t i = 0; i < v.data.size(); ++i) {
+        out += kHex[v.data[i] >> 4];
+        out += kHex[v.data[i] & 0xF];
+        count += 2;
+        if (i + 1 < v.data.size()) {
+            out += ',';
+            if (++count > 76) {
+                out += "\\\n  ";
+                count = 2;
+            }
+        }
+    }
+    out += '\n';
+}
+
+void writeSection(std::string& out, const RegKey& key, const std::string& path)
+{
+    out += "\n[";
+    out += path;
+    const auto seconds = static_cast<uint32_t>(
+        static_cast<int64_t>(key.time() - kFiletimeUnixEpoch) / static_cast<int64_t>(kTicksPerSecond));
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "] %u\n#time=%x%08x\n", seconds, static_cast<uint32_t>(key.time() >> 32),
+                  static_cast<uint32_t>(key.time()));
+    out += buf;
+    if (key.className()) {
+        out += "#class=\"";
+        appendWineEscaped(out, *key.className(), "\"");
+        out += "\"\n";
+    }
+    if (key.isLink())
+        out += "#link\n";
+    for (const RegValue& v : key.values())
+        writeValue(out, v);
+}
+
+// Wine writes a key that has values, or no sub-keys, or a class, or is a link; a
+// value-less key with sub-keys exists through their sections. An empty branch root is
+// left out too: its section would carry only a time, which Wine resets on every load,
+// and leaving it out keeps a file of only a header as it was.
+void writeTree(std::string& out, const RegKey& key, std::string& path, bool isRoot)
+{
+    const bool hasOwnData = !key.values().empty() || key.className() || key.isLink();
+    if (key.rawSection()) {
+        out += '\n';
+        out += *key.rawSection();
+    } else if (hasOwnData || (key.subkeys().empty() && !isRoot)) {
+        writeSection(out, key, path);
+    }
+    const size_t pathLength = path.size();
+    for (const auto& sub : key.subkeys()) {
+        path.resize(pathLength);
+        if (pathLength > 0)
+            path += "\\\\";
+        appendWineEscaped(path, sub->name(), "[]");
+        writeTree(out, *sub, path, false);
+    }
+    path.resize(pathLength);
+}
+
+} // namespace
+
+Hive parseHive(std::string_view text, const std::string& fileName, uint64_t loadTime)
+{
+    return Parser(text, fileName, loadTime).parse();
+}
+
+std::string serializeHive(const Hive& hive)
+{
+    std::string out = hive.header;
+    if (!hive.root)
+        return out;
+    if (!out.empty() && out.back() != '\n')
+        out += '\n';
+    std::string path;
+    writeTree(out, *hive.root, path, true);
+    return out;
+}
+
+std::string newHiveHeader(std::string_view branch, std::string_view arch)
+{
+    std::string header = "WINE REGISTRY Version 2\n;; All keys relative to ";
+    const std::u16string path = toUtf16(branch);
+    bool first = true;
+    size_t i = 0;
+    while (i <= path.size()) {
+        size_t j = path.find(u'\\', i);
+        if (j == std::u16string::npos)
+            j = path.size();
+        if (j > i) {
+            if (!first)
+                header += "\\\\";
+            appendWineEscaped(header, std::u16string_view(path).substr(i, j - i), "[]");
+            first = false;
+        }
+        i = j + 1;
+    }
+    header += '\n';
+    if (!arch.empty()) {
+        header += "\n#arch=";
+        header += arch;
+        header += '\n';
+    }
+    return header;
+}
