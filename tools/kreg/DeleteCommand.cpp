@@ -1,0 +1,136 @@
+#include "DeleteCommand.h"
+
+#include "KeyArgument.h"
+#include "KregSession.h"
+#include "Store.h"
+#include "Unicode.h"
+
+#include <optional>
+
+const char DeleteCommand::help[] =
+    "REG DELETE <key> [/v value_name | /ve | /va] [/f]\r\n"
+    "\r\n"
+    "  Deletes a registry key (including all subkeys and values), or deletes\r\n"
+    "  one or more values from a given registry key.\r\n"
+    "\r\n"
+    "  <key>\r\n"
+    "     The registry key to delete or, if one of [/v], [/ve] or [/va] is\r\n"
+    "     specified, the registry key in which to delete one or more values.\r\n"
+    "\r\n"
+    "     Format: ROOT\\Subkey\r\n"
+    "\r\n"
+    "     ROOT: A predefined registry key. This must be one of the following:\r\n"
+    "\r\n"
+    "         HKEY_LOCAL_MACHINE  | HKLM\r\n"
+    "         HKEY_CURRENT_USER   | HKCU\r\n"
+    "         HKEY_CLASSES_ROOT   | HKCR\r\n"
+    "         HKEY_USERS          | HKU\r\n"
+    "         HKEY_CURRENT_CONFIG | HKCC\r\n"
+    "\r\n"
+    "     Subkey: The full path to a registry key under a given ROOT key.\r\n"
+    "\r\n"
+    "  /v <value_name>\r\n"
+    "     The name of the registry value to delete.\r\n"
+    "\r\n"
+    "  /ve\r\n"
+    "     Delete an unnamed registry value. This option deletes the (Default)\r\n"
+    "     registry value.\r\n"
+    "\r\n"
+    "  /va\r\n"
+    "     Delete all values from a registry key.\r\n"
+    "\r\n"
+    "  /f\r\n"
+    "     Delete a registry key (including all subkeys and values) without\r\n"
+    "     prompting for confirmation.\r\n"
+    "\r\n"
+    "  /reg:32\r\n"
+    "     Access the registry using the 32-bit view.\r\n"
+    "\r\n"
+    "  /reg:64\r\n"
+    "     Access the registry using the 64-bit view.\r\n"
+    "\r\n";
+
+int DeleteCommand::run(KregSession& session, const std::vector<std::string>& args)
+{
+    const std::optional<KeyArgument> key = KeyArgument::parse(args[1], session);
+    if (!key)
+        return 1;
+
+    std::optional<std::string> valueName;
+    bool valueEmpty = false, valueAll = false, force = false, view32 = false, view64 = false;
+    for (size_t i = 2; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.empty() || (arg[0] != '/' && arg[0] != '-'))
+            return session.syntaxError(args[0]);
+        std::string sw = arg.substr(1);
+        for (char& c : sw)
+            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        bool* flag = sw == "ve" ? &valueEmpty : sw == "va" ? &valueAll : sw == "f" ? &force
+                   : sw == "reg:32" ? &view32 : sw == "reg:64" ? &view64 : nullptr;
+        if (flag) {
+            if (*flag)
+                return session.syntaxError(args[0]);
+            *flag = true;
+        } else if (sw == "v") {
+            if (valueName || i + 1 >= args.size())
+                return session.syntaxError(args[0]);
+            valueName = args[++i];
+        } else {
+            return session.syntaxError(args[0]);
+        }
+    }
+    if (int(valueName.has_value()) + int(valueEmpty) + int(valueAll) > 1 || (view32 && view64))
+        return session.syntaxError(args[0]);
+
+    const bool wholeKey = !valueName && !valueEmpty && !valueAll;
+    // Wine's reg deletes everything under a root it is given; Windows' reg refuses,
+    // and so does kreg: one mistyped command must not empty a hive.
+    if (wholeKey && key->path.empty()) {
+        session.message("Invalid registry key");
+        return 1;
+    }
+
+    Store::Edit edit(session.store());
+    const RegKey* found = edit.findKey(key->root, key->path);
+    if (!found) {
+        session.message("Unable to find the specified registry key");
+        return 1;
+    }
+    const std::u16string name = valueName ? toUtf16(*valueName) : std::u16string();
+    if ((valueName || valueEmpty) && !found->findValue(name)) {
+        session.message("Unable to find the specified registry value");
+        return 1;
+    }
+
+    if (!force) {
+        std::string question;
+        if (wholeKey)
+            question = "Are you sure you want to delete the registry key '" + key->printed + "'?";
+        else if (valueAll)
+            question = "Are you sure you want to delete all registry values in '" +
+                       key->printed + "'?";
+        else
+            question = "Are you sure you want to delete the registry value '" +
+                       (name.empty() ? std::string("(Default)") : *valueName) + "'?";
+        if (!session.confirm(question)) {
+            session.message("The registry operation was cancelled");
+            return 0;
+        }
+    }
+
+    if (wholeKey) {
+        edit.deleteKey(key->root, key->path);
+    } else if (valueAll) {
+        std::vector<std::u16string> names;
+        for (const RegValue& value : edit.findKey(key->root, key->path)->values())
+            names.push_back(value.name);
+        for (const std::u16string& n : names)
+            edit.deleteValue(key->root, key->path, n);
+    } else {
+        edit.deleteValue(key->root, key->path, name);
+    }
+    if (!edit.empty())
+        edit.commit();
+    session.message("The operation completed successfully");
+    return 0;
+}

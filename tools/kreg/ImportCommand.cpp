@@ -1,0 +1,97 @@
+#include "ImportCommand.h"
+
+#include "KregSession.h"
+#include "RegFileReader.h"
+#include "Store.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+const char ImportCommand::help[] =
+    "REG IMPORT <file>\r\n"
+    "\r\n"
+    "  Imports keys, values and data from a given file into the registry.\r\n"
+    "\r\n"
+    "  <file>\r\n"
+    "     The name and path of the registry file to import.\r\n"
+    "\r\n"
+    "  /reg:32\r\n"
+    "     Access the registry using the 32-bit view.\r\n"
+    "\r\n"
+    "  /reg:64\r\n"
+    "     Access the registry using the 64-bit view.\r\n"
+    "\r\n";
+
+int ImportCommand::run(KregSession& session, const std::vector<std::string>& args)
+{
+    bool view32 = false, view64 = false;
+    for (size_t i = 2; i < args.size(); ++i) {
+        std::string sw = args[i];
+        for (char& c : sw)
+            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        bool* flag = sw == "/reg:32" || sw == "-reg:32" ? &view32
+                   : sw == "/reg:64" || sw == "-reg:64" ? &view64 : nullptr;
+        if (!flag || *flag)
+            return session.syntaxError(args[0]);
+        *flag = true;
+    }
+    if (view32 && view64)
+        return session.syntaxError(args[0]);
+
+    const std::string& file = args[1];
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        session.message("The file '" + file + "' was not found.");
+        return 1;
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (in.bad()) {
+        session.message("The file '" + file + "' could not be read.");
+        return 1;
+    }
+
+    // The whole file is read before anything is changed, and then applied as one edit:
+    // a file with an error changes nothing.
+    std::vector<std::string> warnings;
+    std::vector<RegFileChange> changes;
+    try {
+        changes = RegFileReader::read(content.str(), warnings);
+    } catch (const RegFileError& e) {
+        for (const std::string& w : warnings)
+            session.message(w);
+        session.message(file + ":" + std::to_string(e.line()) + ": " + e.what() +
+                        "; nothing was imported");
+        return 1;
+    }
+    for (const std::string& w : warnings)
+        session.message(w);
+
+    Store::Edit edit(session.store());
+    for (const RegFileChange& change : changes) {
+        try {
+            switch (change.kind) {
+            case RegFileChange::Kind::CreateKey:
+                edit.createKey(change.root, change.path);
+                break;
+            case RegFileChange::Kind::DeleteKey:
+                edit.deleteKey(change.root, change.path);
+                break;
+            case RegFileChange::Kind::SetValue:
+                edit.setValue(change.root, change.path, change.name, change.type, change.data);
+                break;
+            case RegFileChange::Kind::DeleteValue:
+                if (edit.findKey(change.root, change.path))
+                    edit.deleteValue(change.root, change.path, change.name);
+                break;
+            }
+        } catch (const RegistryError& e) {
+            session.message(file + ":" + std::to_string(change.line) + ": " + e.what() +
+                            "; nothing was imported");
+            return 1;
+        }
+    }
+    edit.commit();
+    return 0;
+}
