@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "FileIo.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -70,6 +71,30 @@ bool readFile(const std::filesystem::path& file, std::string& text, FileIdentity
     text.resize(done);
     ::close(fd);
     return true;
+}
+
+// Temporary files are ".<file name>.<16 hex digits>.tmp" next to the file.
+bool isTemporaryOf(const std::string& name, const std::string& fileName)
+{
+    const std::string lead = "." + fileName + ".";
+    if (name.size() != lead.size() + 16 + 4 || name.compare(0, lead.size(), lead) != 0 ||
+        name.compare(name.size() - 4, 4, ".tmp") != 0)
+        return false;
+    for (size_t i = lead.size(); i < lead.size() + 16; ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
+}
+
+// A writer killed during a commit leaves its temporary file behind. Under the store's
+// lock no other commit is under way, so any such file is a leftover.
+void removeLeftovers(const std::filesystem::path& file)
+{
+    std::error_code error;
+    const std::string fileName = file.filename().string();
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), error))
+        if (isTemporaryOf(entry.path().filename().string(), fileName))
+            std::filesystem::remove(entry.path(), error);
 }
 
 std::string temporaryName(const std::filesystem::path& file)
@@ -166,6 +191,7 @@ void HiveFile::replace(const std::string& text, Hive tree, bool flushFolder)
     const FileIdentity old = FileIdentity::of(target);
     const std::filesystem::path folder = target.parent_path();
 
+    removeLeftovers(target);
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {

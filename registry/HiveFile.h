@@ -50,7 +50,8 @@ public:
     // Forgets the cached state; the next access reads the file again.
     void drop();
 
-    // Replaces the file with text, which is tree serialized (invariants 2 and 3):
+    // Replaces the file with text, which is tree serialized (invariants 2 and 3); called
+    // under the store's lock, it also removes temporary files that killed writers left:
     // temporary file created private in the same folder, written, given the old file's
     // mode, flushed, renamed over the file; the folder is flushed when flushFolder. The
     // cached tree becomes tree. Throws RegistryError naming the file and the system
