@@ -6,8 +6,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <unordered_map>
-#include <unordered_set>
 
 // How unchanged keys are written back byte for byte
 // ---------------------------------------------------
@@ -114,29 +112,23 @@ void appendLe16(std::vector<uint8_t>& data, std::u16string_view text)
 class Parser {
 public:
     Parser(std::string_view text, const std::string& fileName, uint64_t loadTime)
-        : m_text(text), m_file(fileName), m_loadTime(loadTime)
+        // 0 marks a key that has no time yet, so the load time must not be 0.
+        : m_text(text), m_file(fileName), m_loadTime(loadTime != 0 ? loadTime : 1)
     {
     }
 
     Hive parse();
 
 private:
-    struct Section {
-        RegKey* key;
-        size_t start;
-        bool rawOk;
-    };
-
     bool nextLine();
     [[noreturn]] void fail(const char* message) const;
     void startSection(size_t p);
-    void endSection();
+    void endSection(size_t end);
     void updateTime(uint64_t time);
     void keyOption(size_t p);
     void globalOption(size_t p);
     void value(size_t p);
     std::vector<uint8_t> hexData(size_t p);
-    void assignRawSections();
 
     std::string_view m_text;
     const std::string& m_file;
@@ -150,9 +142,11 @@ private:
     std::unique_ptr<RegKey> m_root;
     std::vector<RegKey*> m_chain; // root .. current key; empty before the first section
     uint64_t m_sectionTime = 0;
-    std::unordered_set<const RegKey*> m_timed;
-    std::vector<Section> m_sections;
-    std::unordered_map<const RegKey*, size_t> m_sectionOf;
+    // The current section: where its key line starts, and whether its text can stand
+    // for its key (see the top of this file).
+    size_t m_sectionStart = 0;
+    bool m_sectionRawOk = false;
+    bool m_seenSection = false;
 };
 
 bool Parser::nextLine()
@@ -197,7 +191,7 @@ Hive Parser::parse()
 {
     if (!nextLine() || m_line != kSignature)
         throw HiveParseError(m_file, 1, "not a valid registry file");
-    m_root = std::make_unique<RegKey>(std::u16string(), m_loadTime);
+    m_root = std::make_unique<RegKey>(std::u16string(), 0);
     size_t headerEnd = m_text.size();
 
     while (nextLine()) {
@@ -205,9 +199,9 @@ Hive Parser::parse()
         const char first = p < m_line.size() ? m_line[p] : '\0';
         switch (first) {
         case '[':
-            if (m_sections.empty())
+            if (!m_seenSection)
                 headerEnd = m_lineStart;
-            endSection();
+            endSection(m_lineStart);
             startSection(p);
             break;
         case '@':
@@ -229,7 +223,11 @@ Hive Parser::parse()
             fail("Unrecognized input");
         }
     }
-    endSection();
+    endSection(m_text.size());
+    // Keys are created without a time (0, as in Wine) and take the first one a section
+    // gives them; the root keeps the load time when no section named it.
+    if (m_root->time() == 0)
+        m_root->setTime(m_loadTime);
 
     Hive hive;
     std::string_view header = m_text.substr(0, headerEnd);
@@ -237,7 +235,6 @@ Hive Parser::parse()
     if (headerEnd < m_text.size() && header.size() >= 2 && header.substr(header.size() - 2) == "\n\n")
         header.remove_suffix(1);
     hive.header = std::string(header);
-    assignRawSections();
     hive.root = std::move(m_root);
     return hive;
 }
@@ -271,7 +268,7 @@ void Parser::startSection(size_t p)
             const std::u16string_view name(path.data() + i, j - i);
             if (name.size() > kMaxKeyNameLength)
                 fail("Error creating key");
-            RegKey& key = m_chain.back()->createSubkey(name, m_loadTime);
+            RegKey& key = m_chain.back()->createSubkey(name, 0);
             if (key.name() != name)
                 spelledAsStored = false;
             m_chain.push_back(&key);
@@ -279,18 +276,36 @@ void Parser::startSection(size_t p)
         i = j + 1;
     }
 
+    // A key that already has a time was made by an earlier section (its own, or one
+    // below it): its text is then spread over the file.
     RegKey* key = m_chain.back();
-    const bool createdHere = m_timed.count(key) == 0;
-    auto [it, inserted] = m_sectionOf.emplace(key, m_sections.size());
-    if (!inserted)
-        m_sections[it->second].rawOk = false;
-    m_sections.push_back(Section{key, m_lineStart, inserted && createdHere && spelledAsStored});
+    const bool createdHere = key->time() == 0;
+    if (!createdHere)
+        key->setRawSection(std::nullopt);
+    m_seenSection = true;
+    m_sectionStart = m_lineStart;
+    m_sectionRawOk = createdHere && spelledAsStored;
 }
 
-void Parser::endSection()
+// Ends the current section at `end`, the start of the next key line or the end of the
+// file.
+void Parser::endSection(size_t end)
 {
-    if (!m_chain.empty())
-        updateTime(m_sectionTime);
+    if (m_chain.empty())
+        return;
+    updateTime(m_sectionTime);
+    if (!m_sectionRawOk)
+        return;
+    std::string_view raw = m_text.substr(m_sectionStart, end - m_sectionStart);
+    if (end == m_text.size()) {
+        if (!raw.ends_with('\n'))
+            return;
+    } else {
+        if (!raw.ends_with("\n\n"))
+            return;
+        raw.remove_suffix(1);
+    }
+    m_chain.back()->setRawSection(std::string(raw));
 }
 
 // A key takes the first time given to it in this load: its own "#time", else its
@@ -299,11 +314,8 @@ void Parser::updateTime(uint64_t time)
 {
     if (time == 0) // Wine's "no time yet"
         return;
-    for (auto it = m_chain.rbegin(); it != m_chain.rend(); ++it) {
-        if (!m_timed.insert(*it).second)
-            break;
+    for (auto it = m_chain.rbegin(); it != m_chain.rend() && (*it)->time() == 0; ++it)
         (*it)->setTime(time);
-    }
 }
 
 void Parser::keyOption(size_t p)
@@ -418,27 +430,6 @@ std::vector<uint8_t> Parser::hexData(size_t p)
         if (m_line[p] != '\\' || !nextLine())
             fail("Malformed value");
         p = skipSpace(m_line, 0);
-    }
-}
-
-void Parser::assignRawSections()
-{
-    for (size_t i = 0; i < m_sections.size(); ++i) {
-        const Section& s = m_sections[i];
-        if (!s.rawOk)
-            continue;
-        const bool last = i + 1 == m_sections.size();
-        const size_t end = last ? m_text.size() : m_sections[i + 1].start;
-        std::string_view raw = m_text.substr(s.start, end - s.start);
-        if (last) {
-            if (!raw.ends_with('\n'))
-                continue;
-        } else {
-            if (!raw.ends_with("\n\n"))
-                continue;
-            raw.remove_suffix(1);
-        }
-        s.key->setRawSection(std::string(raw));
     }
 }
 
