@@ -1,0 +1,258 @@
+// The main window: two docked toolbars with their drop-down menus, the category view and
+// the six tweak lists on the left, the panel area on the right (the About panel at
+// start), the status line at the bottom. It owns the tweak panels under their group-box
+// names and routes list double clicks and Actions-menu entries to them; the panels hold
+// their own logic.
+#pragma once
+
+#include "security/PasswordState.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+
+class AboutPanel;
+class Banner;
+class BrowseDialog;
+class Dock97;
+class GoToWeb;
+class HelpViewer;
+class ImageList;
+class ListView;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QToolButton;
+class StatusBar;
+class Toolbar97;
+class TweakPanel;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // The one main window (the designer's Form1); nullptr before it is built and after
+    // it is destroyed.
+    static TForm1* Form1;
+
+    static QString welcomeText() { return QStringLiteral("Welcomme to Korrelin"); }
+    // The group boxes of the About panel, the hidden panel and every tweak panel.
+    static const QStringList& panelNames();
+
+    // Builds the widgets and runs FormCreate; an exception there is shown by the
+    // default exception handler and the rest of the create step is skipped.
+    explicit TForm1(QWidget* parent = nullptr);
+    // Runs FormDestroy if it has not run yet.
+    ~TForm1() override;
+
+    // Operations used by the panels and the scenario player.
+    void HideAllPanels();
+    void HideAllLists();
+    void RelayoutTweakLists();
+    void setStatusText(const QString& text);
+    QString statusText() const;
+
+    // The show step: run once after the window is first shown. Exceptions are not
+    // caught here: one escaping the show step ends the program.
+    void FormShow();
+    // The destroy step: runs once, when the window is closed or destroyed.
+    void FormDestroy();
+
+    // The view preferences, after the Options dialog closes.
+    void ApplyViewOptions();
+    // Reads the password and its scope again into passwordState.
+    void ReloadPasswordState();
+
+    // Where the tweak panels live (their parent).
+    QWidget* panelArea() const { return m_surface; }
+    HelpViewer* helpViewer();
+
+    // Designer-named furniture.
+    Dock97* Dock972;
+    Toolbar97* Toolbar972;
+    QFrame* Panel2;
+    Dock97* Dock973;
+    Toolbar97* Toolbar973;
+    QFrame* Panel4;
+    QToolButton* ToolbarButton975; // File
+    QToolButton* ToolbarButton977; // Actions
+    QToolButton* ToolbarButton973; // Password
+    QToolButton* ToolbarButton976; // Help
+    QToolButton* ToolbarButton978; // Exit
+    QToolButton* ToolbarButton979; // Help contents
+    QToolButton* ToolbarButton9710; // "W", home page
+    QToolButton* ToolbarButton974; // "E", e-mail
+    QToolButton* ToolbarButton9711; // "A", About
+    QMenu* PopupMenu1;
+    QMenu* PopupMenu2;
+    QMenu* PopupMenu3;
+    QMenu* PopupMenu4;
+    QAction* ResetPosition1;
+    QAction* Exit1;
+    QAction* Help1;
+    QAction* GotoKorrelinHomepage1;
+    QAction* About1;
+    QAction* SetChangePassword1;
+    QAction* Security1;
+    QAction* AddRemovePrograms1;
+    QAction* Addsoundevents1;
+    QAction* AddSubmenuItemtoallfiles1;
+    QAction* AddtoNewmenu1;
+    QAction* Addingsubmenuitems1;
+    QAction* Animation1;
+    QAction* BitmapIcons1;
+    QAction* CommandPromtHere1;
+    QAction* ExploreFromHere1;
+    QAction* LocationoftheDefaultFolder1;
+    QAction* LogProgramFaults1;
+    QAction* Mycomputericon1;
+    QAction* Mycomputerviewer1;
+    QAction* OwnerInformation1;
+    QAction* PopupMenuSpeed1;
+    QAction* ProductID1;
+    QAction* RecycleBinsIcon1;
+    QAction* RemoveRecycleBin1;
+    QAction* RenameRecycleBin1;
+    QAction* RemovetheShortcutArrow1;
+    QAction* SetupPath1;
+    QAction* ShowHicoloricons1;
+    QAction* Unassociatedfileviewer1;
+    ListView* ListView1;
+    ListView* ListView3;
+    ListView* ListView5;
+    ListView* ListView6;
+    ListView* ListView7;
+    ListView* ListView10;
+    ListView* ListView11;
+    StatusBar* StatusBar1;
+    AboutPanel* GroupBox1;
+    QLabel* Image1;
+    Banner* Banner1;
+    ImageList* ImageList1;
+    GoToWeb* GoToWeb1;
+    BrowseDialog* OpenDialog1;
+    BrowseDialog* OpenDialog2;
+
+    // Tweak panels under their group-box names. A panel not built yet stays nullptr: its
+    // list entry does nothing and its Actions-menu entry is disabled. A panel's issue
+    // replaces the placeholder type by the panel class and constructs it in
+    // createTweakPanels().
+    TweakPanel* GroupBox2 = nullptr;  // My computer icon
+    TweakPanel* GroupBox3 = nullptr;  // Bitmap Icons
+    TweakPanel* GroupBox4 = nullptr;  // My computer viewer
+    TweakPanel* GroupBox5 = nullptr;  // Animation
+    TweakPanel* GroupBox6 = nullptr;  // Owner Information
+    TweakPanel* GroupBox7 = nullptr;  // Add to New menu
+    TweakPanel* GroupBox8 = nullptr;  // Product ID
+    TweakPanel* GroupBox10 = nullptr; // Popup menu speed
+    TweakPanel* GroupBox12 = nullptr; // Add/Remove Programs
+    TweakPanel* GroupBox13 = nullptr; // Log Program Faults
+    TweakPanel* GroupBox14 = nullptr; // Add sound events
+    TweakPanel* GroupBox16 = nullptr; // Recycle Bin's Icon
+    TweakPanel* GroupBox17 = nullptr; // Rename Recycle Bin
+    TweakPanel* GroupBox18 = nullptr; // Remove Recycle Bin
+    TweakPanel* GroupBox19 = nullptr; // Unassociated file viewer
+    TweakPanel* GroupBox22 = nullptr; // Adding submenu items
+    TweakPanel* GroupBox24 = nullptr; // Location of Default Folders
+    TweakPanel* GroupBox25 = nullptr; // Setup Path
+    TweakPanel* GroupBox26 = nullptr; // the hidden panel "You found a secret"
+    TweakPanel* GroupBox27 = nullptr; // Remove the Shortcut Arrows
+    TweakPanel* GroupBox28 = nullptr; // Submenu Item to all files
+    TweakPanel* GroupBox30 = nullptr; // Show icons with Hi colors
+    TweakPanel* GroupBox31 = nullptr; // Command Promt Here
+    TweakPanel* GroupBox32 = nullptr; // Explore From Here
+    TweakPanel* GroupBox33 = nullptr; // Explorer policies
+    TweakPanel* GroupBox34 = nullptr; // System policies
+    TweakPanel* GroupBox35 = nullptr; // Network and MS-DOS policies
+    TweakPanel* GroupBox36 = nullptr; // Disable right click on Start button
+
+    // The password and its scope as last read (StoredPassword, SecurityType,
+    // PolicyAccessGranted).
+    PasswordState passwordState;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildToolbars();
+    void buildMenus();
+    void buildLists();
+    void createTweakPanels();
+    void wireHandlers();
+    void enableActionsOfBuiltPanels();
+    void FormCreate();
+    void FormResize();
+    void showHelpContext(int context);
+
+    QAction* addMenuEntry(QMenu* menu, const char* name, const QString& caption, int helpContext);
+    ListView* addTweakList(const char* name);
+    // The entry the list's handlers act on: the selected entry's position, -1 for none.
+    static int chosenPosition(const ListView* list);
+    // Opens the panel of the chosen entry from a tweak list; nothing when no entry is
+    // chosen or the panel is not built yet.
+    static void openChosen(const ListView* list, std::initializer_list<TweakPanel*> panels);
+    static void openFromMenu(TweakPanel* panel);
+    void showChosenDescription(const ListView* list, const QStringList& descriptions);
+    QList<ListView*> tweakLists() const;
+
+    // Handlers, named after the designer's components and events.
+    void ListView1Click();
+    void ListView1DblClick();
+    void ListView3Click();
+    void ListView3DblClick();
+    void ListView5Click();
+    void ListView5DblClick();
+    void ListView6Click();
+    void ListView6DblClick();
+    void ListView7Click();
+    void ListView7DblClick();
+    void ListView10Click();
+    void ListView10DblClick();
+    void ListView11Click();
+    void ListView11DblClick();
+    void Exit1Click();
+    void ResetPosition1Click();
+    void Help1Click();
+    void GotoKorrelinHomepage1Click();
+    void About1Click();
+    void SetChangePassword1Click();
+    void Security1Click();
+    void ToolbarButton978Click();
+    void ToolbarButton979Click();
+    void ToolbarButton9710Click();
+    void ToolbarButton974Click();
+    void ToolbarButton9711Click();
+    void Panel2MouseMove();
+    void Panel4MouseMove();
+    void AddRemovePrograms1Click();
+    void Addsoundevents1Click();
+    void AddSubmenuItemtoallfiles1Click();
+    void AddtoNewmenu1Click();
+    void Addingsubmenuitems1Click();
+    void Animation1Click();
+    void BitmapIcons1Click();
+    void CommandPromtHere1Click();
+    void ExploreFromHere1Click();
+    void LocationoftheDefaultFolder1Click();
+    void LogProgramFaults1Click();
+    void Mycomputericon1Click();
+    void Mycomputerviewer1Click();
+    void OwnerInformation1Click();
+    void PopupMenuSpeed1Click();
+    void ProductID1Click();
+    void RecycleBinsIcon1Click();
+    void RemoveRecycleBin1Click();
+    void RenameRecycleBin1Click();
+    void RemovetheShortcutArrow1Click();
+    void SetupPath1Click();
+    void ShowHicoloricons1Click();
+    void Unassociatedfileviewer1Click();
+
+    QWidget* m_surface;
+    HelpViewer* m_helpViewer = nullptr;
+    bool m_destroyed = false;
+};

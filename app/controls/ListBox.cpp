@@ -1,0 +1,7 @@
+#include "ListBox.h"
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent)
+{
+    setSortingEnabled(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
