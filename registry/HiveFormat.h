@@ -31,11 +31,23 @@ private:
 };
 
 // Parses a whole file. Anything Wine would report as an error (or skip) is an error
-// here: a file is never half-loaded. loadTime is the time given to keys whose section
-// carries no time of its own.
+// here: a file is never half-loaded. The message is Wine's, with the line quoted:
+// "Unrecognized input", "Value without key", "Malformed key", "Error creating key",
+// "Malformed value", "Malformed value name", "Unknown architecture", "Malformed class"
+// (a class Wine would silently drop), and "not a valid registry file" for a first line
+// other than the signature. loadTime is the time given to keys whose section carries
+// no time of its own (must not be 0).
+//
+// Unchanged keys keep their section's text (RegKey::rawSection) when writing it back
+// verbatim reproduces the key exactly; HiveFormat.cpp lists when that is.
 Hive parseHive(std::string_view text, const std::string& fileName, uint64_t loadTime);
 
+// Wine's writer: the header, then in pre-order of the sorted tree an empty line and
+// the section of every key that Wine would write, using the kept text of unchanged
+// keys. A Wine-written file that was not changed comes back byte for byte.
 std::string serializeHive(const Hive& hive);
 
-// The header Wine writes for a new file of that branch, e.g. "REGISTRY\\Machine".
+// The header Wine writes for a new file of that branch. branch is the branch's path
+// with single backslashes between names (REGISTRY\Machine, written "REGISTRY\\Machine"
+// in C++); arch is "win64", "win32", or empty for no #arch line.
 std::string newHiveHeader(std::string_view branch, std::string_view arch);
