@@ -413,7 +413,9 @@ void Parser::value(size_t p)
 std::vector<uint8_t> Parser::hexData(size_t p)
 {
     std::vector<uint8_t> data;
+    bool continued = false;
     for (;;) {
+        const size_t bytesBefore = data.size();
         while (p < m_line.size() && isHexChar(m_line[p])) {
             size_t end;
             const uint64_t byte = strToUL(m_line, p, 16, &end);
@@ -425,10 +427,17 @@ std::vector<uint8_t> Parser::hexData(size_t p)
                 ++p;
             p = skipSpace(m_line, p);
         }
-        if (p >= m_line.size())
+        if (p >= m_line.size()) {
+            // Data ended by an empty continuation line leans on the line after it,
+            // which may be the blank line before the next section: the section's text
+            // cannot then be moved or written last.
+            if (continued && data.size() == bytesBefore)
+                m_sectionRawOk = false;
             return data;
+        }
         if (m_line[p] != '\\' || !nextLine())
             fail("Malformed value");
+        continued = true;
         p = skipSpace(m_line, 0);
     }
 }
@@ -537,6 +546,16 @@ void writeTree(std::string& out, const RegKey& key, std::string& path, bool isRo
     path.resize(pathLength);
 }
 
+// A guess of the written size, so that a big file is not copied over and over while
+// the text grows.
+size_t estimateSize(const RegKey& key)
+{
+    size_t size = key.rawSection() ? key.rawSection()->size() + 1 : 64 + 64 * key.values().size();
+    for (const auto& sub : key.subkeys())
+        size += estimateSize(*sub);
+    return size;
+}
+
 } // namespace
 
 Hive parseHive(std::string_view text, const std::string& fileName, uint64_t loadTime)
@@ -546,7 +565,9 @@ Hive parseHive(std::string_view text, const std::string& fileName, uint64_t load
 
 std::string serializeHive(const Hive& hive)
 {
-    std::string out = hive.header;
+    std::string out;
+    out.reserve(hive.header.size() + 1 + (hive.root ? estimateSize(*hive.root) : 0));
+    out += hive.header;
     if (!hive.root)
         return out;
     if (!out.empty() && out.back() != '\n')

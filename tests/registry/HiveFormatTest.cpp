@@ -1,5 +1,6 @@
 #include "HiveFormat.h"
 
+#include "Clock.h"
 #include "RegistryTypes.h"
 #include "Unicode.h"
 
@@ -159,6 +160,9 @@ TEST(HiveFormatTest, KeysThatCannotBeWrittenVerbatimAreWrittenCanonically)
         {"CRLF blank lines between sections",
          "\r\n[a] 1700000000\r\n\r\n[b] 1700000000\r\n",
          "\r\n\n[a] 1700000000\n#time=1da1747c66d0000\n\n[b] 1700000000\r\n"},
+        {"data continued onto the blank line before the next section",
+         "\n[b] 1700000000\n\"h\"=hex:01,\\\n\n[a] 1700000000\n",
+         "\n[a] 1700000000\n\n[b] 1700000000\n#time=1da1747c66d0000\n\"h\"=hex:01\n"},
         {"a file of only a header", "#arch=win32\n", "#arch=win32\n"},
     };
     for (const auto& c : cases) {
@@ -481,6 +485,16 @@ TEST(HiveFormatTest, ErrorQuotesAreShortenedForHugeLines)
     } catch (const HiveParseError& e) {
         EXPECT_LT(std::string(e.what()).size(), 200u);
     }
+}
+
+TEST(ClockTest, FixedTimeForTestsAndWindowsFiletimeOtherwise)
+{
+    Clock::fix(kLoadTime);
+    EXPECT_EQ(Clock::now(), kLoadTime);
+    Clock::fix(std::nullopt);
+    // FILETIME of 2020-01-01 and 2200-01-01: the real clock counts from 1601.
+    EXPECT_GT(Clock::now(), 0x1d5c03669050000ULL);
+    EXPECT_LT(Clock::now(), 0x29f8e129ef10000ULL);
 }
 
 // ---------------------------------------------------------------------------------
