@@ -329,6 +329,7 @@ TEST_F(StoreTest, ADamagedFileIsReportedWithItsLineAndNeverWritten)
     };
     const std::string good = userReg();
     const Case cases[] = {
+        {"truncated inside a key line", good.substr(0, good.find("[Software\\\\Korrelin]") + 5), 11},
         {"truncated inside continued hex data", good + "\"b\"=hex:01,02,\\\n", 18},
         {"truncated inside a string", good + "\"s\"=\"unterminated\n\"t\"=\"x\"\n", 18},
         {"a dangling escape", good + "\"s\"=\"abc\\\n", 18},
