@@ -17,6 +17,10 @@
 #include "TweakPanel.h"
 #include "TRegistry.h"
 #include "preferences/Preferences.h"
+#include "tweaks/policies/ExplorerPoliciesPanel.h"
+#include "tweaks/policies/NetworkPoliciesPanel.h"
+#include "tweaks/policies/StartButtonPanel.h"
+#include "tweaks/policies/SystemPoliciesPanel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -403,6 +407,10 @@ void TForm1::buildLists()
 void TForm1::createTweakPanels()
 {
     // Each tweak's issue adds its line here: `GroupBoxN = new SomePanel(*this);`
+    GroupBox33 = new ExplorerPoliciesPanel(*this);
+    GroupBox34 = new SystemPoliciesPanel(*this);
+    GroupBox35 = new NetworkPoliciesPanel(*this);
+    GroupBox36 = new StartButtonPanel(*this);
 }
 
 void TForm1::enableActionsOfBuiltPanels()

@@ -29,6 +29,10 @@ class QToolButton;
 class StatusBar;
 class Toolbar97;
 class TweakPanel;
+class ExplorerPoliciesPanel;
+class SystemPoliciesPanel;
+class NetworkPoliciesPanel;
+class StartButtonPanel;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -163,10 +167,10 @@ public:
     TweakPanel* GroupBox30 = nullptr; // Show icons with Hi colors
     TweakPanel* GroupBox31 = nullptr; // Command Promt Here
     TweakPanel* GroupBox32 = nullptr; // Explore From Here
-    TweakPanel* GroupBox33 = nullptr; // Explorer policies
-    TweakPanel* GroupBox34 = nullptr; // System policies
-    TweakPanel* GroupBox35 = nullptr; // Network and MS-DOS policies
-    TweakPanel* GroupBox36 = nullptr; // Disable right click on Start button
+    ExplorerPoliciesPanel* GroupBox33 = nullptr; // Explorer policies
+    SystemPoliciesPanel* GroupBox34 = nullptr; // System policies
+    NetworkPoliciesPanel* GroupBox35 = nullptr; // Network and MS-DOS policies
+    StartButtonPanel* GroupBox36 = nullptr; // Disable right click on Start button
 
     // The password and its scope as last read (StoredPassword, SecurityType,
     // PolicyAccessGranted).
