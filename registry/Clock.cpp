@@ -13,17 +13,16 @@ std::atomic<uint64_t> g_fixedTime{0};
 
 } // namespace
 
-uint64_t Clock::now()
-{
+uint64_t Clock::now() {
     if (g_fixed.load(std::memory_order_acquire))
         return g_fixedTime.load(std::memory_order_relaxed);
     const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-    const auto ticks = std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch).count() / 100;
+    const auto ticks =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch).count() / 100;
     return kFiletimeUnixEpoch + static_cast<uint64_t>(ticks);
 }
 
-void Clock::fix(std::optional<uint64_t> filetime)
-{
+void Clock::fix(std::optional<uint64_t> filetime) {
     g_fixedTime.store(filetime.value_or(0), std::memory_order_relaxed);
     g_fixed.store(filetime.has_value(), std::memory_order_release);
 }

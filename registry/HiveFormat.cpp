@@ -38,18 +38,15 @@ constexpr size_t kMaxKeyNameLength = 256;
 // Error texts quote the offending line, shortened so that a huge line stays readable.
 constexpr size_t kMaxQuotedLine = 100;
 
-bool isSpace(char c)
-{
+bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool isHexChar(char c)
-{
+bool isHexChar(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-unsigned digitValue(char c)
-{
+unsigned digitValue(char c) {
     if (c >= '0' && c <= '9')
         return static_cast<unsigned>(c - '0');
     if (c >= 'a' && c <= 'z')
@@ -59,8 +56,7 @@ unsigned digitValue(char c)
     return 99;
 }
 
-size_t skipSpace(std::string_view s, size_t p)
-{
+size_t skipSpace(std::string_view s, size_t p) {
     while (p < s.size() && isSpace(s[p]))
         ++p;
     return p;
@@ -68,8 +64,7 @@ size_t skipSpace(std::string_view s, size_t p)
 
 // C's strtoul on a 64-bit system: leading blanks, a sign, "0x" for base 16, as many
 // digits as there are; saturates on overflow; *end stays at pos when nothing converts.
-uint64_t strToUL(std::string_view s, size_t pos, unsigned base, size_t* end)
-{
+uint64_t strToUL(std::string_view s, size_t pos, unsigned base, size_t* end) {
     size_t p = skipSpace(s, pos);
     bool negative = false;
     if (p < s.size() && (s[p] == '+' || s[p] == '-'))
@@ -100,8 +95,7 @@ uint64_t strToUL(std::string_view s, size_t pos, unsigned base, size_t* end)
     return negative ? (~value + 1) : value;
 }
 
-void appendLe16(std::vector<uint8_t>& data, std::u16string_view text)
-{
+void appendLe16(std::vector<uint8_t>& data, std::u16string_view text) {
     data.reserve(data.size() + text.size() * 2 + 2);
     for (char16_t c : text) {
         data.push_back(static_cast<uint8_t>(c & 0xFF));
@@ -113,9 +107,7 @@ class Parser {
 public:
     Parser(std::string_view text, const std::string& fileName, uint64_t loadTime)
         // 0 marks a key that has no time yet, so the load time must not be 0.
-        : m_text(text), m_file(fileName), m_loadTime(loadTime != 0 ? loadTime : 1)
-    {
-    }
+        : m_text(text), m_file(fileName), m_loadTime(loadTime != 0 ? loadTime : 1) {}
 
     Hive parse();
 
@@ -134,8 +126,8 @@ private:
     const std::string& m_file;
     uint64_t m_loadTime;
 
-    size_t m_next = 0;      // where the next line starts
-    size_t m_lineStart = 0; // where the current line starts
+    size_t m_next = 0;       // where the next line starts
+    size_t m_lineStart = 0;  // where the current line starts
     std::string_view m_line; // the current line without its line end
     int m_lineNo = 0;
 
@@ -149,8 +141,7 @@ private:
     bool m_seenSection = false;
 };
 
-bool Parser::nextLine()
-{
+bool Parser::nextLine() {
     if (m_next >= m_text.size())
         return false;
     m_lineStart = m_next;
@@ -173,8 +164,7 @@ bool Parser::nextLine()
     return true;
 }
 
-void Parser::fail(const char* message) const
-{
+void Parser::fail(const char* message) const {
     std::string text(message);
     text += " '";
     if (m_line.size() > kMaxQuotedLine) {
@@ -187,8 +177,7 @@ void Parser::fail(const char* message) const
     throw HiveParseError(m_file, m_lineNo, text);
 }
 
-Hive Parser::parse()
-{
+Hive Parser::parse() {
     if (!nextLine() || m_line != kSignature)
         throw HiveParseError(m_file, 1, "not a valid registry file");
     m_root = std::make_unique<RegKey>(std::u16string(), 0);
@@ -232,15 +221,15 @@ Hive Parser::parse()
     Hive hive;
     std::string_view header = m_text.substr(0, headerEnd);
     // The empty line before the first section belongs to that section's layout.
-    if (headerEnd < m_text.size() && header.size() >= 2 && header.substr(header.size() - 2) == "\n\n")
+    if (headerEnd < m_text.size() && header.size() >= 2 &&
+        header.substr(header.size() - 2) == "\n\n")
         header.remove_suffix(1);
     hive.header = std::string(header);
     hive.root = std::move(m_root);
     return hive;
 }
 
-void Parser::startSection(size_t p)
-{
+void Parser::startSection(size_t p) {
     std::u16string path;
     const size_t after = parseWineEscaped(m_line, p + 1, ']', path);
     if (after == std::string_view::npos)
@@ -248,8 +237,9 @@ void Parser::startSection(size_t p)
     size_t end;
     const uint64_t seconds = strToUL(m_line, after, 10, &end);
     m_sectionTime = end != after
-        ? static_cast<uint64_t>(static_cast<uint32_t>(seconds)) * kTicksPerSecond + kFiletimeUnixEpoch
-        : m_loadTime;
+                        ? static_cast<uint64_t>(static_cast<uint32_t>(seconds)) * kTicksPerSecond +
+                              kFiletimeUnixEpoch
+                        : m_loadTime;
 
     if (path.find(u'\0') != std::u16string::npos)
         fail("Malformed key");
@@ -289,8 +279,7 @@ void Parser::startSection(size_t p)
 
 // Ends the current section at `end`, the start of the next key line or the end of the
 // file.
-void Parser::endSection(size_t end)
-{
+void Parser::endSection(size_t end) {
     if (m_chain.empty())
         return;
     updateTime(m_sectionTime);
@@ -310,16 +299,14 @@ void Parser::endSection(size_t end)
 
 // A key takes the first time given to it in this load: its own "#time", else its
 // section's number (or the load time), else that of the first section below it.
-void Parser::updateTime(uint64_t time)
-{
+void Parser::updateTime(uint64_t time) {
     if (time == 0) // Wine's "no time yet"
         return;
     for (auto it = m_chain.rbegin(); it != m_chain.rend() && (*it)->time() == 0; ++it)
         (*it)->setTime(time);
 }
 
-void Parser::keyOption(size_t p)
-{
+void Parser::keyOption(size_t p) {
     const std::string_view option = m_line.substr(p);
     RegKey* key = m_chain.back();
     if (option.starts_with("#time=")) {
@@ -341,8 +328,7 @@ void Parser::keyOption(size_t p)
     // Other options are ignored, as Wine ignores them.
 }
 
-void Parser::globalOption(size_t p)
-{
+void Parser::globalOption(size_t p) {
     const std::string_view option = m_line.substr(p);
     if (option.starts_with("#arch=")) {
         const std::string_view arch = option.substr(6);
@@ -351,8 +337,7 @@ void Parser::globalOption(size_t p)
     }
 }
 
-void Parser::value(size_t p)
-{
+void Parser::value(size_t p) {
     std::u16string name;
     if (m_line[p] == '@') {
         ++p;
@@ -384,8 +369,8 @@ void Parser::value(size_t p)
     } else if (rest.starts_with("dword:")) {
         type = REG_DWORD;
         const auto dw = static_cast<uint32_t>(strToUL(m_line, p + 6, 16, nullptr));
-        data = {static_cast<uint8_t>(dw), static_cast<uint8_t>(dw >> 8), static_cast<uint8_t>(dw >> 16),
-                static_cast<uint8_t>(dw >> 24)};
+        data = {static_cast<uint8_t>(dw), static_cast<uint8_t>(dw >> 8),
+                static_cast<uint8_t>(dw >> 16), static_cast<uint8_t>(dw >> 24)};
     } else if (rest.starts_with("hex(")) {
         // Wine reads the number with strtoul and accepts "hex():" as type 0.
         size_t end;
@@ -410,8 +395,7 @@ void Parser::value(size_t p)
 // backslash. Follows Wine's reading: blanks around commas, a trailing comma, and any
 // indentation of continuation lines are accepted; an empty continuation line ends the
 // data.
-std::vector<uint8_t> Parser::hexData(size_t p)
-{
+std::vector<uint8_t> Parser::hexData(size_t p) {
     std::vector<uint8_t> data;
     bool continued = false;
     for (;;) {
@@ -444,8 +428,7 @@ std::vector<uint8_t> Parser::hexData(size_t p)
 
 // Wine's writer: one value line, wrapping hex data after the comma that takes the
 // line past 76 characters.
-void writeValue(std::string& out, const RegValue& v)
-{
+void writeValue(std::string& out, const RegValue& v) {
     const size_t lineStart = out.size();
     if (v.name.empty()) {
         out += "@=";
@@ -471,7 +454,8 @@ void writeValue(std::string& out, const RegValue& v)
         return;
     }
     if (v.type == REG_DWORD && v.data.size() == 4) {
-        const uint32_t dw = v.data[0] | (v.data[1] << 8) | (v.data[2] << 16) | (static_cast<uint32_t>(v.data[3]) << 24);
+        const uint32_t dw = v.data[0] | (v.data[1] << 8) | (v.data[2] << 16) |
+                            (static_cast<uint32_t>(v.data[3]) << 24);
         char buf[16];
         std::snprintf(buf, sizeof buf, "dword:%08x\n", dw);
         out += buf;
@@ -501,15 +485,15 @@ void writeValue(std::string& out, const RegValue& v)
     out += '\n';
 }
 
-void writeSection(std::string& out, const RegKey& key, const std::string& path)
-{
+void writeSection(std::string& out, const RegKey& key, const std::string& path) {
     out += "\n[";
     out += path;
-    const auto seconds = static_cast<uint32_t>(
-        static_cast<int64_t>(key.time() - kFiletimeUnixEpoch) / static_cast<int64_t>(kTicksPerSecond));
+    const auto seconds =
+        static_cast<uint32_t>(static_cast<int64_t>(key.time() - kFiletimeUnixEpoch) /
+                              static_cast<int64_t>(kTicksPerSecond));
     char buf[64];
-    std::snprintf(buf, sizeof buf, "] %u\n#time=%x%08x\n", seconds, static_cast<uint32_t>(key.time() >> 32),
-                  static_cast<uint32_t>(key.time()));
+    std::snprintf(buf, sizeof buf, "] %u\n#time=%x%08x\n", seconds,
+                  static_cast<uint32_t>(key.time() >> 32), static_cast<uint32_t>(key.time()));
     out += buf;
     if (key.className()) {
         out += "#class=\"";
@@ -526,8 +510,7 @@ void writeSection(std::string& out, const RegKey& key, const std::string& path)
 // value-less key with sub-keys exists through their sections. An empty branch root is
 // left out too: its section would carry only a time, which Wine resets on every load,
 // and leaving it out keeps a file of only a header as it was.
-void writeTree(std::string& out, const RegKey& key, std::string& path, bool isRoot)
-{
+void writeTree(std::string& out, const RegKey& key, std::string& path, bool isRoot) {
     const bool hasOwnData = !key.values().empty() || key.className() || key.isLink();
     if (key.rawSection()) {
         out += '\n';
@@ -548,8 +531,7 @@ void writeTree(std::string& out, const RegKey& key, std::string& path, bool isRo
 
 // A guess of the written size, so that a big file is not copied over and over while
 // the text grows.
-size_t estimateSize(const RegKey& key)
-{
+size_t estimateSize(const RegKey& key) {
     size_t size = key.rawSection() ? key.rawSection()->size() + 1 : 64 + 64 * key.values().size();
     for (const auto& sub : key.subkeys())
         size += estimateSize(*sub);
@@ -558,13 +540,11 @@ size_t estimateSize(const RegKey& key)
 
 } // namespace
 
-Hive parseHive(std::string_view text, const std::string& fileName, uint64_t loadTime)
-{
+Hive parseHive(std::string_view text, const std::string& fileName, uint64_t loadTime) {
     return Parser(text, fileName, loadTime).parse();
 }
 
-std::string serializeHive(const Hive& hive)
-{
+std::string serializeHive(const Hive& hive) {
     std::string out;
     out.reserve(hive.header.size() + 1 + (hive.root ? estimateSize(*hive.root) : 0));
     out += hive.header;
@@ -577,8 +557,7 @@ std::string serializeHive(const Hive& hive)
     return out;
 }
 
-std::string newHiveHeader(std::string_view branch, std::string_view arch)
-{
+std::string newHiveHeader(std::string_view branch, std::string_view arch) {
     std::string header = "WINE REGISTRY Version 2\n;; All keys relative to ";
     const std::u16string path = toUtf16(branch);
     bool first = true;

@@ -8,67 +8,63 @@ namespace {
 
 // First element whose name does not sort before `name`, in Wine's order.
 template <typename Vec, typename NameOf>
-auto lowerBoundByName(Vec& vec, std::u16string_view name, NameOf nameOf)
-{
-    return std::lower_bound(vec.begin(), vec.end(), name, [&](const auto& item, std::u16string_view n) {
-        return wineCompare(nameOf(item), n) < 0;
-    });
+auto lowerBoundByName(Vec& vec, std::u16string_view name, NameOf nameOf) {
+    return std::lower_bound(
+        vec.begin(), vec.end(), name,
+        [&](const auto& item, std::u16string_view n) { return wineCompare(nameOf(item), n) < 0; });
 }
 
-const std::u16string& valueName(const RegValue& v) { return v.name; }
-const std::u16string& keyName(const std::unique_ptr<RegKey>& k) { return k->name(); }
+const std::u16string& valueName(const RegValue& v) {
+    return v.name;
+}
+const std::u16string& keyName(const std::unique_ptr<RegKey>& k) {
+    return k->name();
+}
 
 } // namespace
 
 RegKey::RegKey(std::u16string name, uint64_t time) : m_name(std::move(name)), m_time(time) {}
 
-void RegKey::setTime(uint64_t time)
-{
+void RegKey::setTime(uint64_t time) {
     if (time == m_time)
         return;
     m_time = time;
     m_raw.reset();
 }
 
-void RegKey::setClassName(std::optional<std::u16string> className)
-{
+void RegKey::setClassName(std::optional<std::u16string> className) {
     if (className == m_class)
         return;
     m_class = std::move(className);
     m_raw.reset();
 }
 
-void RegKey::setLink(bool link)
-{
+void RegKey::setLink(bool link) {
     if (link == m_link)
         return;
     m_link = link;
     m_raw.reset();
 }
 
-const RegValue* RegKey::findValue(std::u16string_view name) const
-{
+const RegValue* RegKey::findValue(std::u16string_view name) const {
     auto it = lowerBoundByName(m_values, name, valueName);
     if (it == m_values.end() || !wineEqual(it->name, name))
         return nullptr;
     return &*it;
 }
 
-RegKey* RegKey::findSubkey(std::u16string_view name)
-{
+RegKey* RegKey::findSubkey(std::u16string_view name) {
     auto it = lowerBoundByName(m_subkeys, name, keyName);
     if (it == m_subkeys.end() || !wineEqual((*it)->name(), name))
         return nullptr;
     return it->get();
 }
 
-const RegKey* RegKey::findSubkey(std::u16string_view name) const
-{
+const RegKey* RegKey::findSubkey(std::u16string_view name) const {
     return const_cast<RegKey*>(this)->findSubkey(name);
 }
 
-bool RegKey::setValue(std::u16string_view name, uint32_t type, std::vector<uint8_t> data)
-{
+bool RegKey::setValue(std::u16string_view name, uint32_t type, std::vector<uint8_t> data) {
     auto it = lowerBoundByName(m_values, name, valueName);
     if (it != m_values.end() && wineEqual(it->name, name)) {
         if (it->type == type && it->data == data)
@@ -82,8 +78,7 @@ bool RegKey::setValue(std::u16string_view name, uint32_t type, std::vector<uint8
     return true;
 }
 
-bool RegKey::deleteValue(std::u16string_view name)
-{
+bool RegKey::deleteValue(std::u16string_view name) {
     auto it = lowerBoundByName(m_values, name, valueName);
     if (it == m_values.end() || !wineEqual(it->name, name))
         return false;
@@ -94,8 +89,7 @@ bool RegKey::deleteValue(std::u16string_view name)
 
 // Adding or removing a sub-key leaves this key's own section text as it was: the
 // section holds only the key's time, class, link flag and values.
-RegKey& RegKey::createSubkey(std::u16string_view name, uint64_t time, bool* created)
-{
+RegKey& RegKey::createSubkey(std::u16string_view name, uint64_t time, bool* created) {
     auto it = lowerBoundByName(m_subkeys, name, keyName);
     const bool exists = it != m_subkeys.end() && wineEqual((*it)->name(), name);
     if (created)
@@ -106,8 +100,7 @@ RegKey& RegKey::createSubkey(std::u16string_view name, uint64_t time, bool* crea
     return **it;
 }
 
-bool RegKey::deleteSubkey(std::u16string_view name)
-{
+bool RegKey::deleteSubkey(std::u16string_view name) {
     auto it = lowerBoundByName(m_subkeys, name, keyName);
     if (it == m_subkeys.end() || !wineEqual((*it)->name(), name))
         return false;
@@ -115,8 +108,7 @@ bool RegKey::deleteSubkey(std::u16string_view name)
     return true;
 }
 
-std::unique_ptr<RegKey> RegKey::clone() const
-{
+std::unique_ptr<RegKey> RegKey::clone() const {
     auto copy = std::make_unique<RegKey>(m_name, m_time);
     copy->m_class = m_class;
     copy->m_link = m_link;

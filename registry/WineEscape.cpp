@@ -6,18 +6,15 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-bool isAsciiHexUnit(char16_t c)
-{
+bool isAsciiHexUnit(char16_t c) {
     return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
 }
 
-bool isHexChar(char c)
-{
+bool isHexChar(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-unsigned hexValue(char c)
-{
+unsigned hexValue(char c) {
     if (c >= '0' && c <= '9')
         return static_cast<unsigned>(c - '0');
     if (c >= 'a' && c <= 'f')
@@ -25,8 +22,7 @@ unsigned hexValue(char c)
     return static_cast<unsigned>(c - 'A' + 10);
 }
 
-void appendHex(std::string& out, unsigned value, int minDigits)
-{
+void appendHex(std::string& out, unsigned value, int minDigits) {
     char buf[8];
     int n = 0;
     do {
@@ -39,8 +35,7 @@ void appendHex(std::string& out, unsigned value, int minDigits)
         out.push_back(buf[--n]);
 }
 
-void appendOctal(std::string& out, unsigned value, int minDigits)
-{
+void appendOctal(std::string& out, unsigned value, int minDigits) {
     char buf[8];
     int n = 0;
     do {
@@ -56,8 +51,7 @@ void appendOctal(std::string& out, unsigned value, int minDigits)
 // One UTF-8 sequence starting at s[i] (a byte >= 0x80). Appends its code units and
 // returns the number of bytes used; an invalid sequence appends nothing and uses one
 // byte, so that the following bytes are looked at on their own.
-size_t decodeUtf8(std::string_view s, size_t i, std::u16string& out)
-{
+size_t decodeUtf8(std::string_view s, size_t i, std::u16string& out) {
     const auto lead = static_cast<unsigned char>(s[i]);
     size_t extra;
     uint32_t cp;
@@ -92,8 +86,7 @@ size_t decodeUtf8(std::string_view s, size_t i, std::u16string& out)
 
 } // namespace
 
-void appendWineEscaped(std::string& out, std::u16string_view text, std::string_view extra)
-{
+void appendWineEscaped(std::string& out, std::u16string_view text, std::string_view extra) {
     for (size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         const char16_t next = i + 1 < text.size() ? text[i + 1] : u'\0';
@@ -103,15 +96,33 @@ void appendWineEscaped(std::string& out, std::u16string_view text, std::string_v
         } else if (c < 0x20) {
             out.push_back('\\');
             switch (c) {
-            case 0x07: out.push_back('a'); break;
-            case 0x08: out.push_back('b'); break;
-            case 0x09: out.push_back('t'); break;
-            case 0x0A: out.push_back('n'); break;
-            case 0x0B: out.push_back('v'); break;
-            case 0x0C: out.push_back('f'); break;
-            case 0x0D: out.push_back('r'); break;
-            case 0x1B: out.push_back('e'); break;
-            default: appendOctal(out, c, (next >= u'0' && next <= u'7') ? 3 : 1); break;
+            case 0x07:
+                out.push_back('a');
+                break;
+            case 0x08:
+                out.push_back('b');
+                break;
+            case 0x09:
+                out.push_back('t');
+                break;
+            case 0x0A:
+                out.push_back('n');
+                break;
+            case 0x0B:
+                out.push_back('v');
+                break;
+            case 0x0C:
+                out.push_back('f');
+                break;
+            case 0x0D:
+                out.push_back('r');
+                break;
+            case 0x1B:
+                out.push_back('e');
+                break;
+            default:
+                appendOctal(out, c, (next >= u'0' && next <= u'7') ? 3 : 1);
+                break;
             }
         } else {
             if (c == u'\\' || extra.find(static_cast<char>(c)) != std::string_view::npos)
@@ -121,8 +132,7 @@ void appendWineEscaped(std::string& out, std::u16string_view text, std::string_v
     }
 }
 
-size_t parseWineEscaped(std::string_view line, size_t pos, char delimiter, std::u16string& out)
-{
+size_t parseWineEscaped(std::string_view line, size_t pos, char delimiter, std::u16string& out) {
     size_t p = pos;
     while (p < line.size() && line[p] != delimiter) {
         const char c = line[p];
@@ -140,14 +150,38 @@ size_t parseWineEscaped(std::string_view line, size_t pos, char delimiter, std::
             return std::string_view::npos;
         const char e = line[p];
         switch (e) {
-        case 'a': out.push_back(u'\a'); ++p; break;
-        case 'b': out.push_back(u'\b'); ++p; break;
-        case 'e': out.push_back(u'\x1b'); ++p; break;
-        case 'f': out.push_back(u'\f'); ++p; break;
-        case 'n': out.push_back(u'\n'); ++p; break;
-        case 'r': out.push_back(u'\r'); ++p; break;
-        case 't': out.push_back(u'\t'); ++p; break;
-        case 'v': out.push_back(u'\v'); ++p; break;
+        case 'a':
+            out.push_back(u'\a');
+            ++p;
+            break;
+        case 'b':
+            out.push_back(u'\b');
+            ++p;
+            break;
+        case 'e':
+            out.push_back(u'\x1b');
+            ++p;
+            break;
+        case 'f':
+            out.push_back(u'\f');
+            ++p;
+            break;
+        case 'n':
+            out.push_back(u'\n');
+            ++p;
+            break;
+        case 'r':
+            out.push_back(u'\r');
+            ++p;
+            break;
+        case 't':
+            out.push_back(u'\t');
+            ++p;
+            break;
+        case 'v':
+            out.push_back(u'\v');
+            ++p;
+            break;
         case 'x': {
             ++p;
             if (p >= line.size() || !isHexChar(line[p])) {
@@ -160,7 +194,14 @@ size_t parseWineEscaped(std::string_view line, size_t pos, char delimiter, std::
             out.push_back(static_cast<char16_t>(value));
             break;
         }
-        case '0': case '1': case '2': case '3': case '4': case '5': case '6': case '7': {
+        case '0':
+        case '1':
+        case '2':
+        case '3':
+        case '4':
+        case '5':
+        case '6':
+        case '7': {
             unsigned value = 0;
             for (int k = 0; k < 3 && p < line.size() && line[p] >= '0' && line[p] <= '7'; ++k, ++p)
                 value = value * 8 + static_cast<unsigned>(line[p] - '0');

@@ -20,8 +20,7 @@ constexpr LowerRun kLowerRuns[] = {
 
 } // namespace
 
-char16_t wineToLower(char16_t unit)
-{
+char16_t wineToLower(char16_t unit) {
     // ASCII is by far the most common case in registry names.
     if (unit < 0x80)
         return (unit >= u'A' && unit <= u'Z') ? static_cast<char16_t>(unit + 32) : unit;
@@ -32,8 +31,7 @@ char16_t wineToLower(char16_t unit)
     return static_cast<char16_t>(unit + run->delta);
 }
 
-int wineCompare(std::u16string_view a, std::u16string_view b)
-{
+int wineCompare(std::u16string_view a, std::u16string_view b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         if (a[i] == b[i])

@@ -7,16 +7,14 @@ namespace {
 // Any fixed time: keys without one take it, and both loads must agree on it.
 constexpr uint64_t kLoadTime = 0x1dd89410062e23eULL;
 
-void dropRawText(RegKey& key)
-{
+void dropRawText(RegKey& key) {
     key.setRawSection(std::nullopt);
     for (const auto& sub : key.subkeys())
         dropRawText(*sub);
 }
 
 // The tree as Wine's writer would put it, whatever text the keys kept.
-std::string canonical(const Hive& hive)
-{
+std::string canonical(const Hive& hive) {
     Hive copy;
     copy.header = hive.header;
     copy.root = hive.root->clone();
@@ -26,8 +24,7 @@ std::string canonical(const Hive& hive)
 
 } // namespace
 
-std::string checkHiveInput(std::string_view text)
-{
+std::string checkHiveInput(std::string_view text) {
     Hive first;
     try {
         first = parseHive(text, "fuzz.reg", kLoadTime);

@@ -9,10 +9,10 @@
 
 namespace {
 
-TEST(HiveFormatFuzzReplayTest, SeedsAndFindingsKeepTheLoaderProperties)
-{
+TEST(HiveFormatFuzzReplayTest, SeedsAndFindingsKeepTheLoaderProperties) {
     int replayed = 0;
-    for (const char* folder : {KORRELIN_FUZZ_DATA "/corpus/hive", KORRELIN_FUZZ_DATA "/findings/hive"}) {
+    for (const char* folder :
+         {KORRELIN_FUZZ_DATA "/corpus/hive", KORRELIN_FUZZ_DATA "/findings/hive"}) {
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             if (!entry.is_regular_file() || entry.path().filename().string().starts_with("."))
                 continue;

@@ -11,8 +11,7 @@
 
 namespace {
 
-std::vector<std::u16string> utf16(const std::vector<std::string>& names)
-{
+std::vector<std::u16string> utf16(const std::vector<std::string>& names) {
     std::vector<std::u16string> out;
     for (const auto& n : names)
         out.push_back(toUtf16(n));
@@ -28,14 +27,40 @@ struct ObservedOrder {
 
 const ObservedOrder kObservedOrders[] = {
     {"value names in one key",
-     {"1", "10", "9", "[", "^", "_x", "`", "a", "a b", "A1", "A_", "ab", "b", "B2", "e", "f", "ss", "xA",
-      "x\xF0\x9F\x98\x80", "z", "Zed", "{", "~", "\xC3\x9F", "\xC3\xA9", "\xC3\x96", "\xC4\xB3", "\xE4\xB8\xAD"}},
+     {"1",
+      "10",
+      "9",
+      "[",
+      "^",
+      "_x",
+      "`",
+      "a",
+      "a b",
+      "A1",
+      "A_",
+      "ab",
+      "b",
+      "B2",
+      "e",
+      "f",
+      "ss",
+      "xA",
+      "x\xF0\x9F\x98\x80",
+      "z",
+      "Zed",
+      "{",
+      "~",
+      "\xC3\x9F",
+      "\xC3\xA9",
+      "\xC3\x96",
+      "\xC4\xB3",
+      "\xE4\xB8\xAD"}},
     {"sub-key names",
-     {"[k", "_kx", "k1", "k10", "k9", "ka", "ka b", "KA_", "kb", "KB2", "ke", "kf", "Kzed", "k\xC3\xA9"}},
+     {"[k", "_kx", "k1", "k10", "k9", "ka", "ka b", "KA_", "kb", "KB2", "ke", "kf", "Kzed",
+      "k\xC3\xA9"}},
 };
 
-TEST(WineNameTest, SortingReproducesTheOrdersWineWrote)
-{
+TEST(WineNameTest, SortingReproducesTheOrdersWineWrote) {
     for (const auto& order : kObservedOrders) {
         SCOPED_TRACE(order.what);
         const auto expected = utf16(order.names);
@@ -50,8 +75,7 @@ TEST(WineNameTest, SortingReproducesTheOrdersWineWrote)
     }
 }
 
-TEST(WineNameTest, EqualityIgnoresCaseOnlyWhereUnicodeHasASimpleLowercase)
-{
+TEST(WineNameTest, EqualityIgnoresCaseOnlyWhereUnicodeHasASimpleLowercase) {
     struct Case {
         const char* a;
         const char* b;
@@ -59,13 +83,13 @@ TEST(WineNameTest, EqualityIgnoresCaseOnlyWhereUnicodeHasASimpleLowercase)
     };
     const Case cases[] = {
         {"Software", "SOFTWARE", true},
-        {"\xC3\xA9", "\xC3\x89", true},           // é / É
-        {"k\xC3\xA9", "K\xC3\x89", true},         // ké / KÉ
-        {"\xC3\x96", "\xC3\xB6", true},           // Ö / ö
-        {"\xD0\x96", "\xD0\xB6", true},           // Ж / ж
-        {"\xC3\x9F", "ss", false},                // ß is not ss
-        {"\xE2\x84\xAA", "k", true},              // Kelvin sign lowercases to k
-        {"\xC4\xB0", "i", true},                  // İ: simple lowercase is i
+        {"\xC3\xA9", "\xC3\x89", true},                  // é / É
+        {"k\xC3\xA9", "K\xC3\x89", true},                // ké / KÉ
+        {"\xC3\x96", "\xC3\xB6", true},                  // Ö / ö
+        {"\xD0\x96", "\xD0\xB6", true},                  // Ж / ж
+        {"\xC3\x9F", "ss", false},                       // ß is not ss
+        {"\xE2\x84\xAA", "k", true},                     // Kelvin sign lowercases to k
+        {"\xC4\xB0", "i", true},                         // İ: simple lowercase is i
         {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x81", false}, // surrogates compare as they are
         {"a", "a ", false},
         {"", "", true},
@@ -76,8 +100,7 @@ TEST(WineNameTest, EqualityIgnoresCaseOnlyWhereUnicodeHasASimpleLowercase)
     }
 }
 
-TEST(WineNameTest, LowercaseMapsSingleUnitsOnly)
-{
+TEST(WineNameTest, LowercaseMapsSingleUnitsOnly) {
     EXPECT_EQ(wineToLower(u'A'), u'a');
     EXPECT_EQ(wineToLower(u'['), u'[');
     EXPECT_EQ(wineToLower(u'\u0100'), u'\u0101'); // alternating Latin Extended-A
