@@ -35,6 +35,9 @@ constexpr uint64_t kTicksPerSecond = 10000000ULL;
 constexpr std::string_view kSignature = "WINE REGISTRY Version 2";
 // Wine refuses key names longer than this (in UTF-16 units).
 constexpr size_t kMaxKeyNameLength = 256;
+// Windows' limit on the depth of the key tree. Deeper paths are refused: the tree is
+// walked recursively, and a crafted file must not exhaust the stack.
+constexpr size_t kMaxKeyDepth = 512;
 // Error texts quote the offending line, shortened so that a huge line stays readable.
 constexpr size_t kMaxQuotedLine = 100;
 
@@ -256,7 +259,7 @@ void Parser::startSection(size_t p) {
         // Repeated or trailing separators name no key, as in Wine.
         if (j > i) {
             const std::u16string_view name(path.data() + i, j - i);
-            if (name.size() > kMaxKeyNameLength)
+            if (name.size() > kMaxKeyNameLength || m_chain.size() > kMaxKeyDepth)
                 fail("Error creating key");
             RegKey& key = m_chain.back()->createSubkey(name, 0);
             if (key.name() != name)

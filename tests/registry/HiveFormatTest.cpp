@@ -50,6 +50,13 @@ std::vector<uint8_t> utf16Bytes(std::u16string_view text) {
     return out;
 }
 
+std::string repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
 // A string value's data as Wine stores it: UTF-16LE with one terminating 0 unit.
 std::vector<uint8_t> sz(std::u16string_view text) {
     auto out = utf16Bytes(text);
@@ -481,6 +488,16 @@ TEST(HiveFormatTest, KeyLinesBuildTheTree) {
     EXPECT_EQ(indented->className(), std::u16string(u"My\"Class"));
 }
 
+TEST(HiveFormatTest, KeyTreeMayBe512LevelsDeep) {
+    const Hive hive = parse(std::string(kSignature) + "\n[k" + repeated("\\\\k", 511) + "] 0\n");
+    const RegKey* key = hive.root.get();
+    int depth = 0;
+    while (!key->subkeys().empty())
+        key = key->subkeys()[0].get(), ++depth;
+    EXPECT_EQ(depth, 512);
+    EXPECT_EQ(parse(serializeHive(hive)).root->subkeys().size(), 1u);
+}
+
 TEST(HiveFormatTest, KeyTimesFollowWinesPrecedence) {
     constexpr uint64_t k1700000000 = 0x1da1747c66d0000ULL;
     struct Case {
@@ -552,6 +569,8 @@ TEST(HiveFormatTest, ReaderRefusesWhatWineReportsWithFileAndLine) {
         {"key path starting with a separator", std::string(kSignature) + "[\\\\x]\n", 2,
          "user.reg:2: Error creating key '[\\\\x]'"},
         {"key name too long", std::string(kSignature) + "[" + std::string(257, 'k') + "]\n", 2, ""},
+        {"key tree deeper than 512 levels", std::string(kSignature) + "[k" + repeated("\\\\k", 512) + "]\n",
+         2, ""},
         {"NUL in a key name", std::string(kSignature) + "[a\\0b]\n", 2,
          "user.reg:2: Malformed key '[a\\0b]'"},
         {"value name without closing quote", ok + "\"noquote=\"x\n", 4, ""},
