@@ -20,13 +20,19 @@
 //    may reach an existing key in another case);
 //  - the text ends with an empty line ("\n\n") before the next key line, or with a
 //    line end at the end of the file. A section followed by a comment or a CRLF
-//    blank line has no raw text and is written the canonical way.
+//    blank line has no raw text and is written the canonical way;
+//  - no hex data in it was ended by an empty continuation line: that line may be the
+//    separating blank line, which the text does not hold.
+// The header (everything before the first key line, less the blank line before it)
+// is kept verbatim likewise; a CRLF file is therefore kept where it can be and
+// otherwise written with LF line ends, which Wine reads as well.
 // Any change to a key drops its text (RegKey), and the writer then writes the key's
 // section canonically, as Wine would. Sections are written in tree order, so a file
 // whose sections were out of that order comes back reordered, but each unchanged
 // section keeps its text. A key that has raw text is always written, even where
 // Wine's rule would leave its section out (a value-less key that has sub-keys), so
-// that nothing the file said is lost.
+// that nothing the file said is lost. An empty branch root without kept text is not
+// written (Wine would write "[]" with a time it resets on every load anyway).
 
 namespace {
 
