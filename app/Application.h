@@ -14,6 +14,9 @@ public:
     // the main loop starts (the start-up password prompt) keeps it from running.
     static void requestTerminate();
     static bool terminateRequested();
+    // Forgets a request, for tests that run the program's loop more than once in one
+    // process.
+    static void resetTermination();
 
     // The exception's text and a full stop, caption "Korrelin", error icon, one OK
     // button, through Messages (so the scenario player sees it).

@@ -32,5 +32,8 @@ private:
     QString m_filter;
     QString m_defaultExt;
     QString m_fileName;
+    // Host folder and file name of the last confirmed choice, where the dialog opens next
+    // time.
     QString m_lastFolder;
+    QString m_lastName;
 };
