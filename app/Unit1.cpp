@@ -16,6 +16,17 @@
 #include "Toolbar97.h"
 #include "TweakPanel.h"
 #include "TRegistry.h"
+#include "tweaks/information/LogProgramFaultsPanel.h"
+#include "tweaks/information/OwnerInformationPanel.h"
+#include "tweaks/information/ProductIdPanel.h"
+#include "tweaks/other/AllFilesSubmenuPanel.h"
+#include "tweaks/other/DefaultFoldersPanel.h"
+#include "tweaks/other/SetupPathPanel.h"
+#include "tweaks/other/ShortcutArrowsPanel.h"
+#include "tweaks/speed/CommandPromptHerePanel.h"
+#include "tweaks/speed/ExploreFromHerePanel.h"
+#include "tweaks/speed/HiColorIconsPanel.h"
+#include "tweaks/speed/PopupMenuSpeedPanel.h"
 #include "preferences/Preferences.h"
 #include "tweaks/policies/ExplorerPoliciesPanel.h"
 #include "tweaks/policies/NetworkPoliciesPanel.h"
@@ -407,6 +418,17 @@ void TForm1::buildLists()
 void TForm1::createTweakPanels()
 {
     // Each tweak's issue adds its line here: `GroupBoxN = new SomePanel(*this);`
+    GroupBox6 = new OwnerInformationPanel(*this);
+    GroupBox8 = new ProductIdPanel(*this);
+    GroupBox13 = new LogProgramFaultsPanel(*this);
+    GroupBox10 = new PopupMenuSpeedPanel(*this);
+    GroupBox30 = new HiColorIconsPanel(*this);
+    GroupBox31 = new CommandPromptHerePanel(*this);
+    GroupBox32 = new ExploreFromHerePanel(*this);
+    GroupBox24 = new DefaultFoldersPanel(*this);
+    GroupBox25 = new SetupPathPanel(*this);
+    GroupBox27 = new ShortcutArrowsPanel(*this);
+    GroupBox28 = new AllFilesSubmenuPanel(*this);
     GroupBox33 = new ExplorerPoliciesPanel(*this);
     GroupBox34 = new SystemPoliciesPanel(*this);
     GroupBox35 = new NetworkPoliciesPanel(*this);

@@ -29,6 +29,17 @@ class QToolButton;
 class StatusBar;
 class Toolbar97;
 class TweakPanel;
+class OwnerInformationPanel;
+class ProductIdPanel;
+class PopupMenuSpeedPanel;
+class LogProgramFaultsPanel;
+class DefaultFoldersPanel;
+class SetupPathPanel;
+class ShortcutArrowsPanel;
+class AllFilesSubmenuPanel;
+class HiColorIconsPanel;
+class CommandPromptHerePanel;
+class ExploreFromHerePanel;
 class ExplorerPoliciesPanel;
 class SystemPoliciesPanel;
 class NetworkPoliciesPanel;
@@ -147,26 +158,26 @@ public:
     TweakPanel* GroupBox3 = nullptr;  // Bitmap Icons
     TweakPanel* GroupBox4 = nullptr;  // My computer viewer
     TweakPanel* GroupBox5 = nullptr;  // Animation
-    TweakPanel* GroupBox6 = nullptr;  // Owner Information
+    OwnerInformationPanel* GroupBox6 = nullptr;  // Owner Information
     TweakPanel* GroupBox7 = nullptr;  // Add to New menu
-    TweakPanel* GroupBox8 = nullptr;  // Product ID
-    TweakPanel* GroupBox10 = nullptr; // Popup menu speed
+    ProductIdPanel* GroupBox8 = nullptr;  // Product ID
+    PopupMenuSpeedPanel* GroupBox10 = nullptr; // Popup menu speed
     TweakPanel* GroupBox12 = nullptr; // Add/Remove Programs
-    TweakPanel* GroupBox13 = nullptr; // Log Program Faults
+    LogProgramFaultsPanel* GroupBox13 = nullptr; // Log Program Faults
     TweakPanel* GroupBox14 = nullptr; // Add sound events
     TweakPanel* GroupBox16 = nullptr; // Recycle Bin's Icon
     TweakPanel* GroupBox17 = nullptr; // Rename Recycle Bin
     TweakPanel* GroupBox18 = nullptr; // Remove Recycle Bin
     TweakPanel* GroupBox19 = nullptr; // Unassociated file viewer
     TweakPanel* GroupBox22 = nullptr; // Adding submenu items
-    TweakPanel* GroupBox24 = nullptr; // Location of Default Folders
-    TweakPanel* GroupBox25 = nullptr; // Setup Path
+    DefaultFoldersPanel* GroupBox24 = nullptr; // Location of Default Folders
+    SetupPathPanel* GroupBox25 = nullptr; // Setup Path
     TweakPanel* GroupBox26 = nullptr; // the hidden panel "You found a secret"
-    TweakPanel* GroupBox27 = nullptr; // Remove the Shortcut Arrows
-    TweakPanel* GroupBox28 = nullptr; // Submenu Item to all files
-    TweakPanel* GroupBox30 = nullptr; // Show icons with Hi colors
-    TweakPanel* GroupBox31 = nullptr; // Command Promt Here
-    TweakPanel* GroupBox32 = nullptr; // Explore From Here
+    ShortcutArrowsPanel* GroupBox27 = nullptr; // Remove the Shortcut Arrows
+    AllFilesSubmenuPanel* GroupBox28 = nullptr; // Submenu Item to all files
+    HiColorIconsPanel* GroupBox30 = nullptr; // Show icons with Hi colors
+    CommandPromptHerePanel* GroupBox31 = nullptr; // Command Promt Here
+    ExploreFromHerePanel* GroupBox32 = nullptr; // Explore From Here
     ExplorerPoliciesPanel* GroupBox33 = nullptr; // Explorer policies
     SystemPoliciesPanel* GroupBox34 = nullptr; // System policies
     NetworkPoliciesPanel* GroupBox35 = nullptr; // Network and MS-DOS policies

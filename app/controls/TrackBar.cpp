@@ -6,4 +6,16 @@ TrackBar::TrackBar(int minimum, int maximum, QWidget* parent) : QSlider(Qt::Hori
     setTickPosition(QSlider::TicksBelow);
     setTickInterval(1);
     setPageStep(1);
+    connect(this, &QSlider::valueChanged, this, [this] {
+        if (!m_settingFromCode)
+            emit Change();
+    });
+}
+
+void TrackBar::setPosition(int position)
+{
+    const bool wasSetting = m_settingFromCode;
+    m_settingFromCode = true;
+    setValue(position); // QAbstractSlider clamps into [minimum, maximum]
+    m_settingFromCode = wasSetting;
 }
