@@ -7,7 +7,10 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
+#include <new>
 #include <random>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,9 +36,26 @@ FileIdentity identityOf(const struct stat& st)
     return id;
 }
 
+// Memory for a file's text. A big file read into a std::string is first zeroed and
+// then faulted in page by page, which costs more than reading it; an anonymous mapping
+// asked for huge pages and populated in one call does not. The text is not mapped
+// from the file itself: another program truncating or rewriting the file in place
+// would then crash this one or change text it already checked.
+std::shared_ptr<char> allocateText(size_t size)
+{
+    void* memory = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED)
+        throw std::bad_alloc();
+    // Both are hints: without them the pages are faulted in as they are written.
+    ::madvise(memory, size, MADV_HUGEPAGE);
+    ::madvise(memory, size, MADV_POPULATE_WRITE);
+    return std::shared_ptr<char>(static_cast<char*>(memory), [size](char* p) { ::munmap(p, size); });
+}
+
 // Reads the whole file; fills identity from the descriptor so that the text and the
 // identity belong to the same file even if it is replaced meanwhile.
-bool readFile(const std::filesystem::path& file, std::string& text, FileIdentity& identity)
+bool readFile(const std::filesystem::path& file, std::shared_ptr<const char>& text, size_t& size,
+              FileIdentity& identity)
 {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -50,13 +70,19 @@ bool readFile(const std::filesystem::path& file, std::string& text, FileIdentity
         throw RegistryError("Cannot read '" + file.string() + "': " + systemError(error));
     }
     identity = identityOf(st);
-    text.clear();
-    text.resize(static_cast<size_t>(st.st_size));
+    // One byte more than the file holds, so that a read that fills the buffer tells
+    // that the file grew since fstat.
+    size_t capacity = static_cast<size_t>(st.st_size) + 1;
+    std::shared_ptr<char> buffer = allocateText(capacity);
     size_t done = 0;
     while (true) {
-        if (done == text.size())
-            text.resize(text.size() + 65536); // the file may have grown since fstat
-        const ssize_t n = ::read(fd, text.data() + done, text.size() - done);
+        if (done == capacity) {
+            std::shared_ptr<char> bigger = allocateText(capacity * 2);
+            std::memcpy(bigger.get(), buffer.get(), done);
+            buffer = std::move(bigger);
+            capacity *= 2;
+        }
+        const ssize_t n = ::read(fd, buffer.get() + done, capacity - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -68,8 +94,9 @@ bool readFile(const std::filesystem::path& file, std::string& text, FileIdentity
             break;
         done += static_cast<size_t>(n);
     }
-    text.resize(done);
     ::close(fd);
+    text = std::move(buffer);
+    size = done;
     return true;
 }
 
@@ -141,13 +168,15 @@ const Hive& HiveFile::current()
         return *m_hive;
     }
     drop();
-    std::string text;
+    std::shared_ptr<const char> text;
+    size_t size = 0;
     FileIdentity identity;
-    if (!readFile(m_path, text, identity)) {
+    if (!readFile(m_path, text, size, identity)) {
         m_hive = Hive{std::string(), std::make_unique<RegKey>(std::u16string(), Clock::now())};
     } else {
         try {
-            m_hive = parseHive(text, m_path.string(), Clock::now());
+            // The keys point into the text rather than copying it (HiveFormat.h).
+            m_hive = parseHive(std::string_view(text.get(), size), text, m_path.string(), Clock::now());
         } catch (const HiveParseError& error) {
             m_error = error;
         }

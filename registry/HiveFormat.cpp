@@ -3,6 +3,7 @@
 #include "RegistryTypes.h"
 #include "Unicode.h"
 #include "WineEscape.h"
+#include "WineName.h"
 
 #include <cstdio>
 #include <cstring>
@@ -105,18 +106,183 @@ uint64_t strToUL(std::string_view s, size_t pos, unsigned base, size_t* end) {
 }
 
 void appendLe16(std::vector<uint8_t>& data, std::u16string_view text) {
-    data.reserve(data.size() + text.size() * 2 + 2);
+    const size_t at = data.size();
+    data.resize(at + text.size() * 2);
+    uint8_t* out = data.data() + at;
     for (char16_t c : text) {
-        data.push_back(static_cast<uint8_t>(c & 0xFF));
-        data.push_back(static_cast<uint8_t>(c >> 8));
+        *out++ = static_cast<uint8_t>(c & 0xFF);
+        *out++ = static_cast<uint8_t>(c >> 8);
     }
+}
+
+// The lines of a file as Wine reads them: split at '\n', a '\r' before it dropped.
+class LineReader {
+public:
+    LineReader(std::string_view text, int firstLineNo) : m_text(text), m_lineNo(firstLineNo - 1) {
+        // Wine reads lines as C strings; a NUL byte would cut a line in two there. One
+        // search for the first NUL spares a search on every line.
+        const void* nul = std::memchr(text.data(), '\0', text.size());
+        m_nulAt = nul ? static_cast<size_t>(static_cast<const char*>(nul) - text.data())
+                      : std::string_view::npos;
+    }
+
+    bool next() {
+        if (m_next >= m_text.size())
+            return false;
+        m_lineStart = m_next;
+        ++m_lineNo;
+        const void* nl = std::memchr(m_text.data() + m_next, '\n', m_text.size() - m_next);
+        size_t end;
+        if (nl) {
+            end = static_cast<size_t>(static_cast<const char*>(nl) - m_text.data());
+            m_next = end + 1;
+            if (end > m_lineStart && m_text[end - 1] == '\r')
+                --end;
+        } else {
+            end = m_text.size();
+            m_next = end;
+        }
+        m_line = m_text.substr(m_lineStart, end - m_lineStart);
+        return true;
+    }
+
+    // Lines are read in order, so the first line that reaches the first NUL holds it.
+    bool lineHasNul() const { return m_nulAt < m_lineStart + m_line.size(); }
+
+    std::string_view text() const { return m_text; }
+    std::string_view line() const { return m_line; }
+    size_t lineStart() const { return m_lineStart; }
+    size_t nextStart() const { return m_next; }
+    int lineNo() const { return m_lineNo; }
+
+private:
+    std::string_view m_text;
+    size_t m_next = 0;
+    size_t m_lineStart = 0;
+    std::string_view m_line;
+    int m_lineNo;
+    size_t m_nulAt;
+};
+
+// One value, decoded into buffers that are reused from one value to the next so that
+// checking a whole file does not allocate per line.
+struct ValueLine {
+    std::u16string name;
+    uint32_t type = 0;
+    std::vector<uint8_t> data;
+    std::u16string text; // string data before it becomes bytes
+    // Hex data ended by an empty continuation line: it leans on the line after it.
+    bool endedByEmptyLine = false;
+};
+
+// Comma-separated bytes of one or two hex digits, continued on the next line after a
+// backslash. Follows Wine's reading: blanks around commas, a trailing comma, and any
+// indentation of continuation lines are accepted; an empty continuation line ends the
+// data.
+const char* readHexData(LineReader& reader, size_t p, ValueLine& v) {
+    bool continued = false;
+    for (;;) {
+        const std::string_view line = reader.line();
+        const size_t bytesBefore = v.data.size();
+        while (p < line.size() && isHexChar(line[p])) {
+            // The usual "xx," needs none of strtoul's generality.
+            if (p + 2 < line.size() && isHexChar(line[p + 1]) && line[p + 2] == ',') {
+                v.data.push_back(static_cast<uint8_t>(digitValue(line[p]) << 4 | digitValue(line[p + 1])));
+                p = skipSpace(line, p + 3);
+                continue;
+            }
+            size_t end;
+            const uint64_t byte = strToUL(line, p, 16, &end);
+            if (byte > 0xFF)
+                return "Malformed value";
+            v.data.push_back(static_cast<uint8_t>(byte));
+            p = skipSpace(line, end);
+            if (p < line.size() && line[p] == ',')
+                ++p;
+            p = skipSpace(line, p);
+        }
+        if (p >= line.size()) {
+            v.endedByEmptyLine = continued && v.data.size() == bytesBefore;
+            return nullptr;
+        }
+        if (line[p] != '\\' || !reader.next())
+            return "Malformed value";
+        if (reader.lineHasNul())
+            return "Unrecognized input";
+        continued = true;
+        p = skipSpace(reader.line(), 0);
+    }
+}
+
+// Reads the value whose line (the reader's current one) has its name at p: '@' or the
+// opening quote. Continuation lines of hex data are read too. Returns the error
+// message, or nullptr when the value was read into v.
+const char* readValue(LineReader& reader, size_t p, ValueLine& v) {
+    const std::string_view line = reader.line();
+    v.name.clear();
+    v.data.clear();
+    v.endedByEmptyLine = false;
+    if (line[p] == '@') {
+        ++p;
+    } else {
+        p = parseWineEscaped(line, p + 1, '"', v.name);
+        if (p == std::string_view::npos)
+            return "Malformed value name";
+    }
+    p = skipSpace(line, p);
+    if (p >= line.size() || line[p] != '=')
+        return "Malformed value name";
+    p = skipSpace(line, p + 1);
+
+    const std::string_view rest = line.substr(p);
+    size_t stringStart = std::string_view::npos;
+    if (rest.starts_with("\"")) {
+        v.type = REG_SZ, stringStart = p + 1;
+    } else if (rest.starts_with("str:\"")) {
+        v.type = REG_SZ, stringStart = p + 5;
+    } else if (rest.starts_with("str(2):\"")) {
+        v.type = REG_EXPAND_SZ, stringStart = p + 8;
+    } else if (rest.starts_with("str(7):\"")) {
+        v.type = REG_MULTI_SZ, stringStart = p + 8;
+    } else if (rest.starts_with("hex:")) {
+        v.type = REG_BINARY;
+        return readHexData(reader, p + 4, v);
+    } else if (rest.starts_with("dword:")) {
+        v.type = REG_DWORD;
+        const auto dw = static_cast<uint32_t>(strToUL(line, p + 6, 16, nullptr));
+        v.data = {static_cast<uint8_t>(dw), static_cast<uint8_t>(dw >> 8), static_cast<uint8_t>(dw >> 16),
+                  static_cast<uint8_t>(dw >> 24)};
+        return nullptr;
+    } else if (rest.starts_with("hex(")) {
+        // Wine reads the number with strtoul and accepts "hex():" as type 0.
+        size_t end;
+        v.type = static_cast<uint32_t>(strToUL(line, p + 4, 16, &end));
+        if (line.substr(end, 2) != "):")
+            return "Malformed value";
+        return readHexData(reader, end + 2, v);
+    } else {
+        return "Malformed value";
+    }
+    v.text.clear();
+    if (parseWineEscaped(line, stringStart, '"', v.text) == std::string_view::npos)
+        return "Malformed value";
+    v.text.push_back(u'\0');
+    appendLe16(v.data, v.text);
+    return nullptr;
+}
+
+bool isValueLine(std::string_view line, size_t& p) {
+    p = skipSpace(line, 0);
+    return p < line.size() && (line[p] == '@' || line[p] == '"');
 }
 
 class Parser {
 public:
-    Parser(std::string_view text, const std::string& fileName, uint64_t loadTime)
+    Parser(std::string_view text, std::shared_ptr<const void> owner, const std::string& fileName,
+           uint64_t loadTime)
         // 0 marks a key that has no time yet, so the load time must not be 0.
-        : m_text(text), m_file(fileName), m_loadTime(loadTime != 0 ? loadTime : 1) {}
+        : m_owner(std::move(owner)), m_text(text), m_reader(m_text, 1), m_file(fileName),
+          m_loadTime(loadTime != 0 ? loadTime : 1) {}
 
     Hive parse();
 
@@ -129,77 +295,67 @@ private:
     void keyOption(size_t p);
     void globalOption(size_t p);
     void value(size_t p);
-    std::vector<uint8_t> hexData(size_t p);
 
+    std::shared_ptr<const void> m_owner; // keeps m_text valid
     std::string_view m_text;
+    LineReader m_reader;
     const std::string& m_file;
     uint64_t m_loadTime;
-
-    size_t m_next = 0;       // where the next line starts
-    size_t m_lineStart = 0;  // where the current line starts
-    std::string_view m_line; // the current line without its line end
-    int m_lineNo = 0;
 
     std::unique_ptr<RegKey> m_root;
     std::vector<RegKey*> m_chain; // root .. current key; empty before the first section
     uint64_t m_sectionTime = 0;
-    // The current section: where its key line starts, and whether its text can stand
-    // for its key (see the top of this file).
+    // The current section: where its key line starts, where the lines after it start,
+    // whether it has values, and whether its text can stand for its key (see the top
+    // of this file).
     size_t m_sectionStart = 0;
+    size_t m_bodyStart = 0;
+    bool m_sectionHasValues = false;
     bool m_sectionRawOk = false;
     bool m_seenSection = false;
+
+    // Reused for every key line and value, so that checking allocates nothing per line.
+    std::u16string m_path;
+    ValueLine m_value;
 };
 
 bool Parser::nextLine() {
-    if (m_next >= m_text.size())
+    if (!m_reader.next())
         return false;
-    m_lineStart = m_next;
-    ++m_lineNo;
-    const void* nl = std::memchr(m_text.data() + m_next, '\n', m_text.size() - m_next);
-    size_t end;
-    if (nl) {
-        end = static_cast<size_t>(static_cast<const char*>(nl) - m_text.data());
-        m_next = end + 1;
-        if (end > m_lineStart && m_text[end - 1] == '\r')
-            --end;
-    } else {
-        end = m_text.size();
-        m_next = end;
-    }
-    m_line = m_text.substr(m_lineStart, end - m_lineStart);
-    // Wine reads lines as C strings; a NUL byte would cut a line in two there.
-    if (m_line.find('\0') != std::string_view::npos)
+    if (m_reader.lineHasNul())
         fail("Unrecognized input");
     return true;
 }
 
 void Parser::fail(const char* message) const {
+    const std::string_view line = m_reader.line();
     std::string text(message);
     text += " '";
-    if (m_line.size() > kMaxQuotedLine) {
-        text += m_line.substr(0, kMaxQuotedLine);
+    if (line.size() > kMaxQuotedLine) {
+        text += line.substr(0, kMaxQuotedLine);
         text += "...";
     } else {
-        text += m_line;
+        text += line;
     }
     text += "'";
-    throw HiveParseError(m_file, m_lineNo, text);
+    throw HiveParseError(m_file, m_reader.lineNo(), text);
 }
 
 Hive Parser::parse() {
-    if (!nextLine() || m_line != kSignature)
+    if (!nextLine() || m_reader.line() != kSignature)
         throw HiveParseError(m_file, 1, "not a valid registry file");
     m_root = std::make_unique<RegKey>(std::u16string(), 0);
     size_t headerEnd = m_text.size();
 
     while (nextLine()) {
-        const size_t p = skipSpace(m_line, 0);
-        const char first = p < m_line.size() ? m_line[p] : '\0';
+        const std::string_view line = m_reader.line();
+        const size_t p = skipSpace(line, 0);
+        const char first = p < line.size() ? line[p] : '\0';
         switch (first) {
         case '[':
             if (!m_seenSection)
-                headerEnd = m_lineStart;
-            endSection(m_lineStart);
+                headerEnd = m_reader.lineStart();
+            endSection(m_reader.lineStart());
             startSection(p);
             break;
         case '@':
@@ -230,8 +386,7 @@ Hive Parser::parse() {
     Hive hive;
     std::string_view header = m_text.substr(0, headerEnd);
     // The empty line before the first section belongs to that section's layout.
-    if (headerEnd < m_text.size() && header.size() >= 2 &&
-        header.substr(header.size() - 2) == "\n\n")
+    if (headerEnd < m_text.size() && header.size() >= 2 && header.substr(header.size() - 2) == "\n\n")
         header.remove_suffix(1);
     hive.header = std::string(header);
     hive.root = std::move(m_root);
@@ -239,41 +394,58 @@ Hive Parser::parse() {
 }
 
 void Parser::startSection(size_t p) {
-    std::u16string path;
-    const size_t after = parseWineEscaped(m_line, p + 1, ']', path);
+    const std::string_view line = m_reader.line();
+    m_path.clear();
+    const size_t after = parseWineEscaped(line, p + 1, ']', m_path);
     if (after == std::string_view::npos)
         fail("Malformed key");
     size_t end;
-    const uint64_t seconds = strToUL(m_line, after, 10, &end);
+    const uint64_t seconds = strToUL(line, after, 10, &end);
     m_sectionTime = end != after
                         ? static_cast<uint64_t>(static_cast<uint32_t>(seconds)) * kTicksPerSecond +
                               kFiletimeUnixEpoch
                         : m_loadTime;
 
-    if (path.find(u'\0') != std::u16string::npos)
+    const std::u16string_view path = m_path;
+    if (path.find(u'\0') != std::u16string_view::npos)
         fail("Malformed key");
     if (!path.empty() && path[0] == u'\\')
         fail("Error creating key");
 
-    m_chain.assign(1, m_root.get());
+    // Consecutive sections mostly share their leading names: the keys of the previous
+    // section's chain are reused for as long as the names match, and only the rest is
+    // looked up or created.
+    if (m_chain.empty())
+        m_chain.push_back(m_root.get());
+    size_t level = 1;
+    bool sameAsBefore = true;
     bool spelledAsStored = true;
     size_t i = 0;
     while (i < path.size()) {
         size_t j = path.find(u'\\', i);
-        if (j == std::u16string::npos)
+        if (j == std::u16string_view::npos)
             j = path.size();
         // Repeated or trailing separators name no key, as in Wine.
         if (j > i) {
-            const std::u16string_view name(path.data() + i, j - i);
-            if (name.size() > kMaxKeyNameLength || m_chain.size() > kMaxKeyDepth)
+            const std::u16string_view name = path.substr(i, j - i);
+            if (name.size() > kMaxKeyNameLength || level > kMaxKeyDepth)
                 fail("Error creating key");
-            RegKey& key = m_chain.back()->createSubkey(name, 0);
-            if (key.name() != name)
+            RegKey* key;
+            if (sameAsBefore && level < m_chain.size() && wineEqual(m_chain[level]->name(), name)) {
+                key = m_chain[level];
+            } else {
+                sameAsBefore = false;
+                m_chain.resize(level);
+                key = &m_chain.back()->createSubkey(name, 0);
+                m_chain.push_back(key);
+            }
+            if (key->name() != name)
                 spelledAsStored = false;
-            m_chain.push_back(&key);
+            ++level;
         }
         i = j + 1;
     }
+    m_chain.resize(level);
 
     // A key that already has a time was made by an earlier section (its own, or one
     // below it): its text is then spread over the file.
@@ -282,28 +454,41 @@ void Parser::startSection(size_t p) {
     if (!createdHere)
         key->setRawSection(std::nullopt);
     m_seenSection = true;
-    m_sectionStart = m_lineStart;
+    m_sectionStart = m_reader.lineStart();
+    m_bodyStart = m_reader.nextStart();
+    m_sectionHasValues = false;
     m_sectionRawOk = createdHere && spelledAsStored;
 }
 
 // Ends the current section at `end`, the start of the next key line or the end of the
-// file.
+// file. The key keeps its value lines undecoded (they were checked) and, where it may,
+// its section text; both are views of the file's text.
 void Parser::endSection(size_t end) {
     if (m_chain.empty())
         return;
     updateTime(m_sectionTime);
-    if (!m_sectionRawOk)
-        return;
-    std::string_view raw = m_text.substr(m_sectionStart, end - m_sectionStart);
-    if (end == m_text.size()) {
-        if (!raw.ends_with('\n'))
-            return;
-    } else {
-        if (!raw.ends_with("\n\n"))
-            return;
-        raw.remove_suffix(1);
+    RegKey* key = m_chain.back();
+    bool pointsIntoText = false;
+    if (m_sectionHasValues) {
+        key->addValueLines(m_text.substr(m_bodyStart, end - m_bodyStart));
+        pointsIntoText = true;
     }
-    m_chain.back()->setRawSection(std::string(raw));
+    if (m_sectionRawOk) {
+        std::string_view raw = m_text.substr(m_sectionStart, end - m_sectionStart);
+        bool keep;
+        if (end == m_text.size()) {
+            keep = raw.ends_with('\n');
+        } else {
+            keep = raw.ends_with("\n\n");
+            raw.remove_suffix(1);
+        }
+        if (keep) {
+            key->setRawSection(raw);
+            pointsIntoText = true;
+        }
+    }
+    if (pointsIntoText)
+        key->attachText(m_owner);
 }
 
 // A key takes the first time given to it in this load: its own "#time", else its
@@ -316,7 +501,7 @@ void Parser::updateTime(uint64_t time) {
 }
 
 void Parser::keyOption(size_t p) {
-    const std::string_view option = m_line.substr(p);
+    const std::string_view option = m_reader.line().substr(p);
     RegKey* key = m_chain.back();
     if (option.starts_with("#time=")) {
         uint64_t time = 0;
@@ -338,7 +523,7 @@ void Parser::keyOption(size_t p) {
 }
 
 void Parser::globalOption(size_t p) {
-    const std::string_view option = m_line.substr(p);
+    const std::string_view option = m_reader.line().substr(p);
     if (option.starts_with("#arch=")) {
         const std::string_view arch = option.substr(6);
         if (arch != "win32" && arch != "win64")
@@ -346,93 +531,17 @@ void Parser::globalOption(size_t p) {
     }
 }
 
+// Checks the value fully (it is decoded into reused buffers, then dropped); the key
+// decodes it again when its values are first asked for.
 void Parser::value(size_t p) {
-    std::u16string name;
-    if (m_line[p] == '@') {
-        ++p;
-    } else {
-        p = parseWineEscaped(m_line, p + 1, '"', name);
-        if (p == std::string_view::npos)
-            fail("Malformed value name");
-    }
-    p = skipSpace(m_line, p);
-    if (p >= m_line.size() || m_line[p] != '=')
-        fail("Malformed value name");
-    p = skipSpace(m_line, p + 1);
-
-    const std::string_view rest = m_line.substr(p);
-    uint32_t type;
-    std::vector<uint8_t> data;
-    size_t stringStart = std::string_view::npos;
-    if (rest.starts_with("\"")) {
-        type = REG_SZ, stringStart = p + 1;
-    } else if (rest.starts_with("str:\"")) {
-        type = REG_SZ, stringStart = p + 5;
-    } else if (rest.starts_with("str(2):\"")) {
-        type = REG_EXPAND_SZ, stringStart = p + 8;
-    } else if (rest.starts_with("str(7):\"")) {
-        type = REG_MULTI_SZ, stringStart = p + 8;
-    } else if (rest.starts_with("hex:")) {
-        type = REG_BINARY;
-        data = hexData(p + 4);
-    } else if (rest.starts_with("dword:")) {
-        type = REG_DWORD;
-        const auto dw = static_cast<uint32_t>(strToUL(m_line, p + 6, 16, nullptr));
-        data = {static_cast<uint8_t>(dw), static_cast<uint8_t>(dw >> 8),
-                static_cast<uint8_t>(dw >> 16), static_cast<uint8_t>(dw >> 24)};
-    } else if (rest.starts_with("hex(")) {
-        // Wine reads the number with strtoul and accepts "hex():" as type 0.
-        size_t end;
-        type = static_cast<uint32_t>(strToUL(m_line, p + 4, 16, &end));
-        if (m_line.substr(end, 2) != "):")
-            fail("Malformed value");
-        data = hexData(end + 2);
-    } else {
-        fail("Malformed value");
-    }
-    if (stringStart != std::string_view::npos) {
-        std::u16string text;
-        if (parseWineEscaped(m_line, stringStart, '"', text) == std::string_view::npos)
-            fail("Malformed value");
-        text.push_back(u'\0');
-        appendLe16(data, text);
-    }
-    m_chain.back()->setValue(name, type, std::move(data));
-}
-
-// Comma-separated bytes of one or two hex digits, continued on the next line after a
-// backslash. Follows Wine's reading: blanks around commas, a trailing comma, and any
-// indentation of continuation lines are accepted; an empty continuation line ends the
-// data.
-std::vector<uint8_t> Parser::hexData(size_t p) {
-    std::vector<uint8_t> data;
-    bool continued = false;
-    for (;;) {
-        const size_t bytesBefore = data.size();
-        while (p < m_line.size() && isHexChar(m_line[p])) {
-            size_t end;
-            const uint64_t byte = strToUL(m_line, p, 16, &end);
-            if (byte > 0xFF)
-                fail("Malformed value");
-            data.push_back(static_cast<uint8_t>(byte));
-            p = skipSpace(m_line, end);
-            if (p < m_line.size() && m_line[p] == ',')
-                ++p;
-            p = skipSpace(m_line, p);
-        }
-        if (p >= m_line.size()) {
-            // Data ended by an empty continuation line leans on the line after it,
-            // which may be the blank line before the next section: the section's text
-            // cannot then be moved or written last.
-            if (continued && data.size() == bytesBefore)
-                m_sectionRawOk = false;
-            return data;
-        }
-        if (m_line[p] != '\\' || !nextLine())
-            fail("Malformed value");
-        continued = true;
-        p = skipSpace(m_line, 0);
-    }
+    if (const char* error = readValue(m_reader, p, m_value))
+        fail(error);
+    // Data ended by an empty continuation line leans on the line after it, which may
+    // be the blank line before the next section: the section's text cannot then be
+    // moved or written last.
+    if (m_value.endedByEmptyLine)
+        m_sectionRawOk = false;
+    m_sectionHasValues = true;
 }
 
 // Wine's writer: one value line, wrapping hex data after the comma that takes the
@@ -520,11 +629,12 @@ void writeSection(std::string& out, const RegKey& key, const std::string& path) 
 // left out too: its section would carry only a time, which Wine resets on every load,
 // and leaving it out keeps a file of only a header as it was.
 void writeTree(std::string& out, const RegKey& key, std::string& path, bool isRoot) {
-    const bool hasOwnData = !key.values().empty() || key.className() || key.isLink();
+    // Kept text first: asking for the values would decode them for nothing.
     if (key.rawSection()) {
         out += '\n';
         out += *key.rawSection();
-    } else if (hasOwnData || (key.subkeys().empty() && !isRoot)) {
+    } else if (!key.values().empty() || key.className() || key.isLink() ||
+               (key.subkeys().empty() && !isRoot)) {
         writeSection(out, key, path);
     }
     const size_t pathLength = path.size();
@@ -550,7 +660,27 @@ size_t estimateSize(const RegKey& key) {
 } // namespace
 
 Hive parseHive(std::string_view text, const std::string& fileName, uint64_t loadTime) {
-    return Parser(text, fileName, loadTime).parse();
+    auto copy = std::make_shared<const std::string>(text);
+    const std::string_view view = *copy;
+    return parseHive(view, std::move(copy), fileName, loadTime);
+}
+
+Hive parseHive(std::string_view text, std::shared_ptr<const void> owner, const std::string& fileName,
+               uint64_t loadTime) {
+    return Parser(text, std::move(owner), fileName, loadTime).parse();
+}
+
+void decodeValueLines(std::string_view lines, const ValueSink& add) {
+    LineReader reader(lines, 1);
+    ValueLine value;
+    while (reader.next()) {
+        size_t p;
+        if (!isValueLine(reader.line(), p))
+            continue;
+        if (readValue(reader, p, value))
+            throw RegistryError("Cannot read the value line '" + std::string(reader.line()) + "'");
+        add(value.name, value.type, std::move(value.data));
+    }
 }
 
 std::string serializeHive(const Hive& hive) {

@@ -7,9 +7,12 @@
 #include "RegKey.h"
 #include "RegistryError.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct Hive {
     // Everything before the first key section (the "WINE REGISTRY Version 2" line, the
@@ -40,7 +43,19 @@ private:
 //
 // Unchanged keys keep their section's text (RegKey::rawSection) when writing it back
 // verbatim reproduces the key exactly; HiveFormat.cpp lists when that is.
+//
+// Every line is checked here, but values are decoded only when a key's values are
+// first asked for: keys point into the text (RegKey). This form copies the text once;
+// the other uses it in place, and the keys keep owner, which must keep text valid, alive.
 Hive parseHive(std::string_view text, const std::string& fileName, uint64_t loadTime);
+Hive parseHive(std::string_view text, std::shared_ptr<const void> owner, const std::string& fileName,
+               uint64_t loadTime);
+
+// Decodes value lines that parseHive checked (the lines of a section after its key
+// line), calling add for every value in the order of the lines. Lines other than
+// value lines are skipped. Throws RegistryError for a line that does not parse.
+using ValueSink = std::function<void(std::u16string_view name, uint32_t type, std::vector<uint8_t>&& data)>;
+void decodeValueLines(std::string_view lines, const ValueSink& add);
 
 // Wine's writer: the header, then in pre-order of the sorted tree an empty line and
 // the section of every key that Wine would write, using the kept text of unchanged

@@ -1,5 +1,6 @@
 #include "RegKey.h"
 
+#include "HiveFormat.h"
 #include "WineName.h"
 
 #include <algorithm>
@@ -21,6 +22,8 @@ const std::u16string& keyName(const std::unique_ptr<RegKey>& k) {
     return k->name();
 }
 
+const std::optional<std::u16string> kNoClass;
+
 } // namespace
 
 RegKey::RegKey(std::u16string name, uint64_t time) : m_name(std::move(name)), m_time(time) {}
@@ -32,10 +35,17 @@ void RegKey::setTime(uint64_t time) {
     m_raw.reset();
 }
 
+const std::optional<std::u16string>& RegKey::className() const {
+    return m_class ? *m_class : kNoClass;
+}
+
 void RegKey::setClassName(std::optional<std::u16string> className) {
-    if (className == m_class)
+    if (className == this->className())
         return;
-    m_class = std::move(className);
+    if (className)
+        m_class = std::make_unique<const std::optional<std::u16string>>(std::move(className));
+    else
+        m_class.reset();
     m_raw.reset();
 }
 
@@ -46,7 +56,54 @@ void RegKey::setLink(bool link) {
     m_raw.reset();
 }
 
+const std::vector<RegValue>& RegKey::values() const {
+    decodePending();
+    return m_values;
+}
+
+void RegKey::attachText(const std::shared_ptr<const void>& owner) {
+    if (m_text != owner)
+        m_text = owner;
+}
+
+void RegKey::addValueLines(std::string_view lines) {
+    if (lines.empty())
+        return;
+    decodePending();
+    m_pending = lines;
+}
+
+void RegKey::decodePending() const {
+    if (m_pending.empty())
+        return;
+    // Cleared first: a decoding error must not leave the lines to be decoded twice.
+    const std::string_view lines = m_pending;
+    m_pending = {};
+    decodeValueLines(lines, [this](std::u16string_view name, uint32_t type, std::vector<uint8_t>&& data) {
+        putValue(name, type, std::move(data));
+    });
+}
+
+bool RegKey::putValue(std::u16string_view name, uint32_t type, std::vector<uint8_t>&& data) const {
+    // Values of a Wine-written section come in sorted order: append without a search.
+    if (m_values.empty() || wineCompare(m_values.back().name, name) < 0) {
+        m_values.push_back(RegValue{std::u16string(name), type, std::move(data)});
+        return true;
+    }
+    auto it = lowerBoundByName(m_values, name, valueName);
+    if (it != m_values.end() && wineEqual(it->name, name)) {
+        if (it->type == type && it->data == data)
+            return false;
+        it->type = type;
+        it->data = std::move(data);
+    } else {
+        m_values.insert(it, RegValue{std::u16string(name), type, std::move(data)});
+    }
+    return true;
+}
+
 const RegValue* RegKey::findValue(std::u16string_view name) const {
+    decodePending();
     auto it = lowerBoundByName(m_values, name, valueName);
     if (it == m_values.end() || !wineEqual(it->name, name))
         return nullptr;
@@ -65,20 +122,15 @@ const RegKey* RegKey::findSubkey(std::u16string_view name) const {
 }
 
 bool RegKey::setValue(std::u16string_view name, uint32_t type, std::vector<uint8_t> data) {
-    auto it = lowerBoundByName(m_values, name, valueName);
-    if (it != m_values.end() && wineEqual(it->name, name)) {
-        if (it->type == type && it->data == data)
-            return false;
-        it->type = type;
-        it->data = std::move(data);
-    } else {
-        m_values.insert(it, RegValue{std::u16string(name), type, std::move(data)});
-    }
+    decodePending();
+    if (!putValue(name, type, std::move(data)))
+        return false;
     m_raw.reset();
     return true;
 }
 
 bool RegKey::deleteValue(std::u16string_view name) {
+    decodePending();
     auto it = lowerBoundByName(m_values, name, valueName);
     if (it == m_values.end() || !wineEqual(it->name, name))
         return false;
@@ -90,6 +142,14 @@ bool RegKey::deleteValue(std::u16string_view name) {
 // Adding or removing a sub-key leaves this key's own section text as it was: the
 // section holds only the key's time, class, link flag and values.
 RegKey& RegKey::createSubkey(std::u16string_view name, uint64_t time, bool* created) {
+    // A Wine-written file lists sub-keys in sorted order: a new last one is appended
+    // without a search.
+    if (m_subkeys.empty() || wineCompare(m_subkeys.back()->name(), name) < 0) {
+        if (created)
+            *created = true;
+        m_subkeys.push_back(std::make_unique<RegKey>(std::u16string(name), time));
+        return *m_subkeys.back();
+    }
     auto it = lowerBoundByName(m_subkeys, name, keyName);
     const bool exists = it != m_subkeys.end() && wineEqual((*it)->name(), name);
     if (created)
@@ -110,10 +170,13 @@ bool RegKey::deleteSubkey(std::u16string_view name) {
 
 std::unique_ptr<RegKey> RegKey::clone() const {
     auto copy = std::make_unique<RegKey>(m_name, m_time);
-    copy->m_class = m_class;
+    if (m_class)
+        copy->m_class = std::make_unique<const std::optional<std::u16string>>(*m_class);
     copy->m_link = m_link;
     copy->m_values = m_values;
+    copy->m_pending = m_pending;
     copy->m_raw = m_raw;
+    copy->m_text = m_text;
     copy->m_subkeys.reserve(m_subkeys.size());
     for (const auto& sub : m_subkeys)
         copy->m_subkeys.push_back(sub->clone());

@@ -2,6 +2,11 @@
 // both kept in Wine's sort order (WineName.h), plus what the file format carries
 // besides (time, class, link flag) and the original text of the key's section so that
 // an unchanged key is written back byte for byte.
+//
+// A key loaded from a file points into the file's text instead of copying it: its kept
+// section text is a view of that text, and its values stay undecoded lines of it until
+// they are first asked for. The key shares ownership of the text, so the views stay
+// valid for as long as the key (or a clone of it) lives.
 #pragma once
 
 #include <cstdint>
@@ -27,12 +32,13 @@ public:
     uint64_t time() const { return m_time; }
     void setTime(uint64_t time);
 
-    const std::optional<std::u16string>& className() const { return m_class; }
+    const std::optional<std::u16string>& className() const;
     void setClassName(std::optional<std::u16string> className);
     bool isLink() const { return m_link; }
     void setLink(bool link);
 
-    const std::vector<RegValue>& values() const { return m_values; }
+    // Decodes the key's value lines first if they have not been yet.
+    const std::vector<RegValue>& values() const;
     const std::vector<std::unique_ptr<RegKey>>& subkeys() const { return m_subkeys; }
 
     // Lookups ignore case as Wine does.
@@ -51,18 +57,34 @@ public:
 
     // The key's section as it stood in the file it was loaded from; cleared by every
     // change to the key itself (values, time, class, link), so that only changed keys
-    // are written anew.
-    const std::optional<std::string>& rawSection() const { return m_raw; }
-    void setRawSection(std::optional<std::string> raw) { m_raw = std::move(raw); }
+    // are written anew. The view must stay valid as long as the key: it points into
+    // the text given to attachText, or at a string literal.
+    const std::optional<std::string_view>& rawSection() const { return m_raw; }
+    void setRawSection(std::optional<std::string_view> raw) { m_raw = raw; }
 
+    // For the loader: what keeps the file text the key's views point into alive.
+    void attachText(const std::shared_ptr<const void>& owner);
+    // For the loader: value lines of a section of this key, already checked, to be
+    // decoded on first use. Lines given earlier are decoded first, so that a later
+    // section's value wins over an earlier one of the same name, as in Wine.
+    void addValueLines(std::string_view lines);
+
+    // A deep copy; undecoded value lines and kept text are shared, not decoded.
     std::unique_ptr<RegKey> clone() const;
 
 private:
+    void decodePending() const;
+    // Creates or replaces a value without touching the kept section text.
+    bool putValue(std::u16string_view name, uint32_t type, std::vector<uint8_t>&& data) const;
+
     std::u16string m_name;
     uint64_t m_time;
-    std::optional<std::u16string> m_class;
+    // Held apart because most keys have no class: an empty optional would cost every key.
+    std::unique_ptr<const std::optional<std::u16string>> m_class;
     bool m_link = false;
-    std::vector<RegValue> m_values;
+    mutable std::vector<RegValue> m_values;
+    mutable std::string_view m_pending; // value lines not decoded yet
     std::vector<std::unique_ptr<RegKey>> m_subkeys;
-    std::optional<std::string> m_raw;
+    std::optional<std::string_view> m_raw;
+    std::shared_ptr<const void> m_text; // owns what the views point into
 };

@@ -135,6 +135,19 @@ void appendWineEscaped(std::string& out, std::u16string_view text, std::string_v
 size_t parseWineEscaped(std::string_view line, size_t pos, char delimiter, std::u16string& out) {
     size_t p = pos;
     while (p < line.size() && line[p] != delimiter) {
+        // Most names and strings are plain ASCII: copy such a run in one go.
+        size_t run = p;
+        while (run < line.size() && static_cast<unsigned char>(line[run]) < 0x80 && line[run] != '\\' &&
+               line[run] != delimiter)
+            ++run;
+        if (run > p) {
+            const size_t at = out.size();
+            out.resize(at + (run - p));
+            for (size_t k = p; k < run; ++k)
+                out[at + (k - p)] = static_cast<char16_t>(line[k]);
+            p = run;
+            continue;
+        }
         const char c = line[p];
         if (static_cast<unsigned char>(c) >= 0x80) {
             p += decodeUtf8(line, p, out);
