@@ -179,15 +179,18 @@ struct ValueLine {
 // backslash. Follows Wine's reading: blanks around commas, a trailing comma, and any
 // indentation of continuation lines are accepted; an empty continuation line ends the
 // data.
-const char* readHexData(LineReader& reader, size_t p, ValueLine& v) {
+// When only checking (decode false), the bytes are not stored.
+const char* readHexData(LineReader& reader, size_t p, ValueLine& v, bool decode) {
     bool continued = false;
     for (;;) {
         const std::string_view line = reader.line();
-        const size_t bytesBefore = v.data.size();
+        bool bytesOnLine = false;
         while (p < line.size() && isHexChar(line[p])) {
+            bytesOnLine = true;
             // The usual "xx," needs none of strtoul's generality.
             if (p + 2 < line.size() && isHexChar(line[p + 1]) && line[p + 2] == ',') {
-                v.data.push_back(static_cast<uint8_t>(digitValue(line[p]) << 4 | digitValue(line[p + 1])));
+                if (decode)
+                    v.data.push_back(static_cast<uint8_t>(digitValue(line[p]) << 4 | digitValue(line[p + 1])));
                 p = skipSpace(line, p + 3);
                 continue;
             }
@@ -195,14 +198,15 @@ const char* readHexData(LineReader& reader, size_t p, ValueLine& v) {
             const uint64_t byte = strToUL(line, p, 16, &end);
             if (byte > 0xFF)
                 return "Malformed value";
-            v.data.push_back(static_cast<uint8_t>(byte));
+            if (decode)
+                v.data.push_back(static_cast<uint8_t>(byte));
             p = skipSpace(line, end);
             if (p < line.size() && line[p] == ',')
                 ++p;
             p = skipSpace(line, p);
         }
         if (p >= line.size()) {
-            v.endedByEmptyLine = continued && v.data.size() == bytesBefore;
+            v.endedByEmptyLine = continued && !bytesOnLine;
             return nullptr;
         }
         if (line[p] != '\\' || !reader.next())
@@ -216,8 +220,10 @@ const char* readHexData(LineReader& reader, size_t p, ValueLine& v) {
 
 // Reads the value whose line (the reader's current one) has its name at p: '@' or the
 // opening quote. Continuation lines of hex data are read too. Returns the error
-// message, or nullptr when the value was read into v.
-const char* readValue(LineReader& reader, size_t p, ValueLine& v) {
+// message, or nullptr when the value was read into v. When only checking (decode
+// false), name and data are left as they are: names and strings need only their end
+// found, which cannot fail once the closing quote is there.
+const char* readValue(LineReader& reader, size_t p, ValueLine& v, bool decode) {
     const std::string_view line = reader.line();
     v.name.clear();
     v.data.clear();
@@ -225,7 +231,7 @@ const char* readValue(LineReader& reader, size_t p, ValueLine& v) {
     if (line[p] == '@') {
         ++p;
     } else {
-        p = parseWineEscaped(line, p + 1, '"', v.name);
+        p = decode ? parseWineEscaped(line, p + 1, '"', v.name) : skipWineEscaped(line, p + 1, '"');
         if (p == std::string_view::npos)
             return "Malformed value name";
     }
@@ -246,9 +252,11 @@ const char* readValue(LineReader& reader, size_t p, ValueLine& v) {
         v.type = REG_MULTI_SZ, stringStart = p + 8;
     } else if (rest.starts_with("hex:")) {
         v.type = REG_BINARY;
-        return readHexData(reader, p + 4, v);
+        return readHexData(reader, p + 4, v, decode);
     } else if (rest.starts_with("dword:")) {
         v.type = REG_DWORD;
+        if (!decode)
+            return nullptr; // strtoul takes anything
         const auto dw = static_cast<uint32_t>(strToUL(line, p + 6, 16, nullptr));
         v.data = {static_cast<uint8_t>(dw), static_cast<uint8_t>(dw >> 8), static_cast<uint8_t>(dw >> 16),
                   static_cast<uint8_t>(dw >> 24)};
@@ -259,10 +267,12 @@ const char* readValue(LineReader& reader, size_t p, ValueLine& v) {
         v.type = static_cast<uint32_t>(strToUL(line, p + 4, 16, &end));
         if (line.substr(end, 2) != "):")
             return "Malformed value";
-        return readHexData(reader, end + 2, v);
+        return readHexData(reader, end + 2, v, decode);
     } else {
         return "Malformed value";
     }
+    if (!decode)
+        return skipWineEscaped(line, stringStart, '"') == std::string_view::npos ? "Malformed value" : nullptr;
     v.text.clear();
     if (parseWineEscaped(line, stringStart, '"', v.text) == std::string_view::npos)
         return "Malformed value";
@@ -531,10 +541,10 @@ void Parser::globalOption(size_t p) {
     }
 }
 
-// Checks the value fully (it is decoded into reused buffers, then dropped); the key
-// decodes it again when its values are first asked for.
+// Checks the value fully without decoding it; the key decodes it when its values are
+// first asked for.
 void Parser::value(size_t p) {
-    if (const char* error = readValue(m_reader, p, m_value))
+    if (const char* error = readValue(m_reader, p, m_value, false))
         fail(error);
     // Data ended by an empty continuation line leans on the line after it, which may
     // be the blank line before the next section: the section's text cannot then be
@@ -677,7 +687,7 @@ void decodeValueLines(std::string_view lines, const ValueSink& add) {
         size_t p;
         if (!isValueLine(reader.line(), p))
             continue;
-        if (readValue(reader, p, value))
+        if (readValue(reader, p, value, true))
             throw RegistryError("Cannot read the value line '" + std::string(reader.line()) + "'");
         add(value.name, value.type, std::move(value.data));
     }

@@ -1,6 +1,7 @@
 #include "RegKey.h"
 
 #include "HiveFormat.h"
+#include "KeyPool.h"
 #include "WineName.h"
 
 #include <algorithm>
@@ -24,9 +25,27 @@ const std::u16string& keyName(const std::unique_ptr<RegKey>& k) {
 
 const std::optional<std::u16string> kNoClass;
 
+// Never destroyed: keys held by static objects may be freed after it would have been.
+KeyPool& keyPool() {
+    static KeyPool* pool = new KeyPool(sizeof(RegKey));
+    return *pool;
+}
+
 } // namespace
 
-RegKey::RegKey(std::u16string name, uint64_t time) : m_name(std::move(name)), m_time(time) {}
+void* RegKey::operator new(size_t size) {
+    // A class derived from RegKey may be bigger than a slot.
+    return size == sizeof(RegKey) ? keyPool().allocate() : ::operator new(size);
+}
+
+void RegKey::operator delete(void* key, size_t size) {
+    if (size == sizeof(RegKey))
+        keyPool().release(key);
+    else
+        ::operator delete(key);
+}
+
+RegKey::RegKey(std::u16string_view name, uint64_t time) : m_name(name), m_time(time) {}
 
 void RegKey::setTime(uint64_t time) {
     if (time == m_time)
@@ -147,7 +166,7 @@ RegKey& RegKey::createSubkey(std::u16string_view name, uint64_t time, bool* crea
     if (m_subkeys.empty() || wineCompare(m_subkeys.back()->name(), name) < 0) {
         if (created)
             *created = true;
-        m_subkeys.push_back(std::make_unique<RegKey>(std::u16string(name), time));
+        m_subkeys.push_back(std::make_unique<RegKey>(name, time));
         return *m_subkeys.back();
     }
     auto it = lowerBoundByName(m_subkeys, name, keyName);
@@ -156,7 +175,7 @@ RegKey& RegKey::createSubkey(std::u16string_view name, uint64_t time, bool* crea
         *created = !exists;
     if (exists)
         return **it;
-    it = m_subkeys.insert(it, std::make_unique<RegKey>(std::u16string(name), time));
+    it = m_subkeys.insert(it, std::make_unique<RegKey>(name, time));
     return **it;
 }
 

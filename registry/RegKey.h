@@ -24,7 +24,7 @@ struct RegValue {
 
 class RegKey {
 public:
-    RegKey(std::u16string name, uint64_t time);
+    RegKey(std::u16string_view name, uint64_t time);
 
     const std::u16string& name() const { return m_name; }
 
@@ -71,6 +71,10 @@ public:
 
     // A deep copy; undecoded value lines and kept text are shared, not decoded.
     std::unique_ptr<RegKey> clone() const;
+
+    // Keys come from a pool (KeyPool.h): a big hive has very many of them.
+    static void* operator new(size_t size);
+    static void operator delete(void* key, size_t size);
 
 private:
     void decodePending() const;

@@ -236,3 +236,15 @@ size_t parseWineEscaped(std::string_view line, size_t pos, char delimiter, std::
         return std::string_view::npos;
     return p + 1;
 }
+
+size_t skipWineEscaped(std::string_view line, size_t pos, char delimiter) {
+    for (size_t p = pos; p < line.size(); ++p) {
+        const char c = line[p];
+        if (c == delimiter)
+            return p + 1;
+        // A backslash as the last character escapes nothing: the string is unterminated.
+        if (c == '\\' && ++p >= line.size())
+            break;
+    }
+    return std::string_view::npos;
+}

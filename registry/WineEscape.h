@@ -18,3 +18,9 @@ void appendWineEscaped(std::string& out, std::u16string_view text, std::string_v
 // sequences dropped). Returns the position just after the delimiter, or npos when the
 // line ends first.
 size_t parseWineEscaped(std::string_view line, size_t pos, char delimiter, std::u16string& out);
+
+// The position parseWineEscaped would return, found without decoding: every escape
+// starts with a backslash and the character after it, and whatever more an escape
+// or a UTF-8 sequence takes (hex or octal digits, continuation bytes) is never a
+// backslash or an ASCII delimiter.
+size_t skipWineEscaped(std::string_view line, size_t pos, char delimiter);

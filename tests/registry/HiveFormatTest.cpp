@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "RegistryTypes.h"
 #include "Unicode.h"
+#include "WineEscape.h"
 
 #include <gtest/gtest.h>
 
@@ -591,6 +592,12 @@ TEST(HiveFormatTest, ReaderRefusesWhatWineReportsWithFileAndLine) {
         {"class without quotes", ok + "#class=abc\n", 4,
          "user.reg:4: Malformed class '#class=abc'"},
         {"NUL byte in a line", ok + std::string("\"a\"=\"b\0c\"\n", 10), 4, ""},
+        {"NUL byte on a continuation line", ok + "\"a\"=hex:01,\\\n  02" + std::string(1, '\0') + "\n", 5,
+         ""},
+        {"data ending in an escaped quote", ok + "\"a\"=\"x\\\"\n", 4, ""},
+        {"value name ending in a backslash", ok + "\"a\\", 4, ""},
+        {"a damaged value far below its key", ok + repeated("\"v\"=dword:1\n", 50) + "\"w\"=str(2):\"x\n",
+         54, ""},
         {"error after CRLF lines", std::string("WINE REGISTRY Version 2\r\n\r\n[K]\r\nzz\r\n"), 4,
          "user.reg:4: Unrecognized input 'zz'"},
     };
@@ -705,6 +712,41 @@ TEST(RegKeyTest, CloneIsDeepAndIndependent) {
     ASSERT_NE(t, nullptr);
     EXPECT_TRUE(t->isLink());
     EXPECT_EQ(t->time(), 3u);
+}
+
+TEST(RegKeyTest, LoadedKeysAndTheirClonesOwnTheTextTheyPointInto) {
+    std::unique_ptr<RegKey> copy;
+    {
+        // The text and the hive are gone before the copy is used: its kept section and
+        // undecoded values must not point into freed memory.
+        std::string text = std::string(kSignature) + "\n[K] 1700000000\n\"v\"=hex:01,02,\\\n  03\n\"s\"=\"x\"\n";
+        Hive hive = parse(text);
+        text.assign(text.size(), '#');
+        copy = hive.root->findSubkey(u"K")->clone();
+    }
+    ASSERT_TRUE(copy->rawSection());
+    EXPECT_EQ(*copy->rawSection(), "[K] 1700000000\n\"v\"=hex:01,02,\\\n  03\n\"s\"=\"x\"\n");
+    ASSERT_EQ(copy->values().size(), 2u);
+    EXPECT_EQ(copy->findValue(u"v")->data, bytes({1, 2, 3}));
+    EXPECT_EQ(copy->findValue(u"S")->data, sz(u"x"));
+}
+
+TEST(WineEscapeTest, FindingTheEndAgreesWithDecoding) {
+    // The loader only finds where names and strings end; the decoder must end at the
+    // same place, or a file that loaded could not be decoded.
+    const std::string cases[] = {
+        "plain\"rest", "esc\\\"aped\"x", "back\\\\\"x", "\\x41\"x", "\\x\"x", "\\x12345\"x",
+        "\\0\"x", "\\777\"x", "\\\xc3\xa9\"x", "\xe4\xb8\"x", "\xf0\x9f\x98\x80\"x",
+        // unterminated
+        "no end", "", "trailing\\", "\\", "\\\"",
+    };
+    for (const std::string& text : cases) {
+        SCOPED_TRACE(text);
+        std::u16string decoded;
+        EXPECT_EQ(skipWineEscaped(text, 0, '"'), parseWineEscaped(text, 0, '"', decoded));
+        decoded.clear();
+        EXPECT_EQ(skipWineEscaped(text, 0, ']'), parseWineEscaped(text, 0, ']', decoded));
+    }
 }
 
 } // namespace
