@@ -19,6 +19,12 @@
 #include "tweaks/information/LogProgramFaultsPanel.h"
 #include "tweaks/information/OwnerInformationPanel.h"
 #include "tweaks/information/ProductIdPanel.h"
+#include "tweaks/functionality/AddRemoveProgramsPanel.h"
+#include "tweaks/functionality/MyComputerViewerPanel.h"
+#include "tweaks/functionality/NewMenuPanel.h"
+#include "tweaks/functionality/SoundEventsPanel.h"
+#include "tweaks/functionality/SubmenuItemsPanel.h"
+#include "tweaks/functionality/UnassociatedFileViewerPanel.h"
 #include "tweaks/other/AllFilesSubmenuPanel.h"
 #include "tweaks/other/DefaultFoldersPanel.h"
 #include "tweaks/other/SetupPathPanel.h"
@@ -429,6 +435,12 @@ void TForm1::createTweakPanels()
     GroupBox25 = new SetupPathPanel(*this);
     GroupBox27 = new ShortcutArrowsPanel(*this);
     GroupBox28 = new AllFilesSubmenuPanel(*this);
+    GroupBox4 = new MyComputerViewerPanel(*this);
+    GroupBox7 = new NewMenuPanel(*this);
+    GroupBox12 = new AddRemoveProgramsPanel(*this);
+    GroupBox14 = new SoundEventsPanel(*this);
+    GroupBox19 = new UnassociatedFileViewerPanel(*this);
+    GroupBox22 = new SubmenuItemsPanel(*this);
     GroupBox33 = new ExplorerPoliciesPanel(*this);
     GroupBox34 = new SystemPoliciesPanel(*this);
     GroupBox35 = new NetworkPoliciesPanel(*this);

@@ -29,6 +29,12 @@ class QToolButton;
 class StatusBar;
 class Toolbar97;
 class TweakPanel;
+class SubmenuItemsPanel;
+class MyComputerViewerPanel;
+class UnassociatedFileViewerPanel;
+class SoundEventsPanel;
+class AddRemoveProgramsPanel;
+class NewMenuPanel;
 class OwnerInformationPanel;
 class ProductIdPanel;
 class PopupMenuSpeedPanel;
@@ -156,20 +162,20 @@ public:
     // createTweakPanels().
     TweakPanel* GroupBox2 = nullptr;  // My computer icon
     TweakPanel* GroupBox3 = nullptr;  // Bitmap Icons
-    TweakPanel* GroupBox4 = nullptr;  // My computer viewer
+    MyComputerViewerPanel* GroupBox4 = nullptr;  // My computer viewer
     TweakPanel* GroupBox5 = nullptr;  // Animation
     OwnerInformationPanel* GroupBox6 = nullptr;  // Owner Information
-    TweakPanel* GroupBox7 = nullptr;  // Add to New menu
+    NewMenuPanel* GroupBox7 = nullptr;  // Add to New menu
     ProductIdPanel* GroupBox8 = nullptr;  // Product ID
     PopupMenuSpeedPanel* GroupBox10 = nullptr; // Popup menu speed
-    TweakPanel* GroupBox12 = nullptr; // Add/Remove Programs
+    AddRemoveProgramsPanel* GroupBox12 = nullptr; // Add/Remove Programs
     LogProgramFaultsPanel* GroupBox13 = nullptr; // Log Program Faults
-    TweakPanel* GroupBox14 = nullptr; // Add sound events
+    SoundEventsPanel* GroupBox14 = nullptr; // Add sound events
     TweakPanel* GroupBox16 = nullptr; // Recycle Bin's Icon
     TweakPanel* GroupBox17 = nullptr; // Rename Recycle Bin
     TweakPanel* GroupBox18 = nullptr; // Remove Recycle Bin
-    TweakPanel* GroupBox19 = nullptr; // Unassociated file viewer
-    TweakPanel* GroupBox22 = nullptr; // Adding submenu items
+    UnassociatedFileViewerPanel* GroupBox19 = nullptr; // Unassociated file viewer
+    SubmenuItemsPanel* GroupBox22 = nullptr; // Adding submenu items
     DefaultFoldersPanel* GroupBox24 = nullptr; // Location of Default Folders
     SetupPathPanel* GroupBox25 = nullptr; // Setup Path
     TweakPanel* GroupBox26 = nullptr; // the hidden panel "You found a secret"
