@@ -38,6 +38,13 @@
 #include "tweaks/policies/NetworkPoliciesPanel.h"
 #include "tweaks/policies/StartButtonPanel.h"
 #include "tweaks/policies/SystemPoliciesPanel.h"
+#include "tweaks/look/AnimationPanel.h"
+#include "tweaks/look/BitmapIconsPanel.h"
+#include "tweaks/look/MyComputerIconPanel.h"
+#include "tweaks/look/RecycleBinIconPanel.h"
+#include "tweaks/look/RemoveRecycleBinPanel.h"
+#include "tweaks/look/RenameRecycleBinPanel.h"
+#include "tweaks/look/SecretPanel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -445,6 +452,13 @@ void TForm1::createTweakPanels()
     GroupBox34 = new SystemPoliciesPanel(*this);
     GroupBox35 = new NetworkPoliciesPanel(*this);
     GroupBox36 = new StartButtonPanel(*this);
+    GroupBox3 = new BitmapIconsPanel(*this);
+    GroupBox5 = new AnimationPanel(*this);
+    GroupBox2 = new MyComputerIconPanel(*this);
+    GroupBox26 = new SecretPanel(*this);
+    GroupBox16 = new RecycleBinIconPanel(*this);
+    GroupBox17 = new RenameRecycleBinPanel(*this);
+    GroupBox18 = new RemoveRecycleBinPanel(*this);
 }
 
 void TForm1::enableActionsOfBuiltPanels()

@@ -50,6 +50,13 @@ class ExplorerPoliciesPanel;
 class SystemPoliciesPanel;
 class NetworkPoliciesPanel;
 class StartButtonPanel;
+class BitmapIconsPanel;
+class AnimationPanel;
+class MyComputerIconPanel;
+class SecretPanel;
+class RecycleBinIconPanel;
+class RenameRecycleBinPanel;
+class RemoveRecycleBinPanel;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -160,10 +167,10 @@ public:
     // list entry does nothing and its Actions-menu entry is disabled. A panel's issue
     // replaces the placeholder type by the panel class and constructs it in
     // createTweakPanels().
-    TweakPanel* GroupBox2 = nullptr;  // My computer icon
-    TweakPanel* GroupBox3 = nullptr;  // Bitmap Icons
+    MyComputerIconPanel* GroupBox2 = nullptr; // My computer icon
+    BitmapIconsPanel* GroupBox3 = nullptr; // Bitmap Icons
     MyComputerViewerPanel* GroupBox4 = nullptr;  // My computer viewer
-    TweakPanel* GroupBox5 = nullptr;  // Animation
+    AnimationPanel* GroupBox5 = nullptr; // Animation
     OwnerInformationPanel* GroupBox6 = nullptr;  // Owner Information
     NewMenuPanel* GroupBox7 = nullptr;  // Add to New menu
     ProductIdPanel* GroupBox8 = nullptr;  // Product ID
@@ -171,14 +178,14 @@ public:
     AddRemoveProgramsPanel* GroupBox12 = nullptr; // Add/Remove Programs
     LogProgramFaultsPanel* GroupBox13 = nullptr; // Log Program Faults
     SoundEventsPanel* GroupBox14 = nullptr; // Add sound events
-    TweakPanel* GroupBox16 = nullptr; // Recycle Bin's Icon
-    TweakPanel* GroupBox17 = nullptr; // Rename Recycle Bin
-    TweakPanel* GroupBox18 = nullptr; // Remove Recycle Bin
+    RecycleBinIconPanel* GroupBox16 = nullptr; // Recycle Bin's Icon
+    RenameRecycleBinPanel* GroupBox17 = nullptr; // Rename Recycle Bin
+    RemoveRecycleBinPanel* GroupBox18 = nullptr; // Remove Recycle Bin
     UnassociatedFileViewerPanel* GroupBox19 = nullptr; // Unassociated file viewer
     SubmenuItemsPanel* GroupBox22 = nullptr; // Adding submenu items
     DefaultFoldersPanel* GroupBox24 = nullptr; // Location of Default Folders
     SetupPathPanel* GroupBox25 = nullptr; // Setup Path
-    TweakPanel* GroupBox26 = nullptr; // the hidden panel "You found a secret"
+    SecretPanel* GroupBox26 = nullptr; // the hidden panel "You found a secret"
     ShortcutArrowsPanel* GroupBox27 = nullptr; // Remove the Shortcut Arrows
     AllFilesSubmenuPanel* GroupBox28 = nullptr; // Submenu Item to all files
     HiColorIconsPanel* GroupBox30 = nullptr; // Show icons with Hi colors
