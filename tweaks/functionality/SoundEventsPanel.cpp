@@ -41,8 +41,8 @@ SoundEventsPanel::SoundEventsPanel(TForm1& form)
     CREATE(CheckBox17, QStringLiteral("System Question"));
     CREATE(CheckBox15, QStringLiteral("Minimize"));
     auto* grid = new QGridLayout(GroupBox15);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->setHorizontalSpacing(2);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(0);
     grid->addWidget(CheckBox7, 0, 0);
     grid->addWidget(CheckBox9, 0, 1);
@@ -57,6 +57,24 @@ SoundEventsPanel::SoundEventsPanel(TForm1& form)
     grid->addWidget(CheckBox15, 4, 0);
 
     PLACE(CheckBox18, QStringLiteral("Delete Program"));
+
+    // The texts, a row for the name and eleven boxes in three columns are more than the
+    // panel holds at the usual size: the long labels and the event boxes use a smaller
+    // font, so that nothing is cut off or shortened.
+    const auto scaled = [this](double factor) {
+        QFont smaller = font();
+        if (smaller.pointSizeF() > 0)
+            smaller.setPointSizeF(smaller.pointSizeF() * factor);
+        else
+            smaller.setPixelSize(static_cast<int>(smaller.pixelSize() * factor));
+        return smaller;
+    };
+    for (QWidget* text : {Label30, Label32, Label33})
+        text->setFont(scaled(0.75));
+    // "Restore Down", "MenuCommand" and "System Question" share the third column.
+    for (const auto& [box, eventKey] : events())
+        box->setFont(scaled(0.72));
+    layout()->setSpacing(4);
 
     PLACE_OK_CANCEL(OfficeButton23, OfficeButton24);
     connectHandler(OfficeButton23, &OfficeButton::clicked, this,
