@@ -29,6 +29,14 @@ PolicyPanel::PolicyPanel(TForm1& form, const QString& groupBoxName, const QStrin
 QCheckBox* PolicyPanel::addBox(const char* name, const QString& caption)
 {
     auto* box = create<QCheckBox>(name, caption);
+    // A check box's caption does not wrap: one wider than the panel's column gets a
+    // smaller font, so that the whole caption shows.
+    const int room = designedPlace().width() - 20;
+    QFont font = box->font();
+    while (box->sizeHint().width() > room && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        box->setFont(font);
+    }
     m_boxes->addWidget(box);
     return box;
 }

@@ -3,6 +3,8 @@
 #include "Edit.h"
 #include "TRegistry.h"
 
+#include <QVBoxLayout>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,14 +48,24 @@ StartButtonPanel::StartButtonPanel(TForm1& form)
     : TweakPanel(form, QStringLiteral("GroupBox36"),
                  QStringLiteral("Disable right click on Start button"))
 {
-    PLACE(StartButtonLabel1,
-          QStringLiteral("Here you can enable and/or disable the right click on the Start "
-                         "button. Just select witch items you want to remove and then click the "
-                         "OK button. To disable all, click the select all button and then click "
-                         "the OK button. Note: this"));
-    PLACE(StartButtonLabel2,
-          QStringLiteral("will also disable the Windows-E combination and Windows-R combination "
-                         "on the Windows 95 keyboard."));
+    // The two labels read as one text: they stand in a column of their own without a gap.
+    auto* text = new QWidget;
+    auto* lines = new QVBoxLayout(text);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setSpacing(0);
+    CREATE(StartButtonLabel1,
+           QStringLiteral("Here you can enable and/or disable the right click on the Start "
+                          "button. Just select witch items you want to remove and then click the "
+                          "OK button. To disable all, click the select all button and then click "
+                          "the OK button. Note: this"));
+    CREATE(StartButtonLabel2,
+           QStringLiteral("will also disable the Windows-E combination and Windows-R combination "
+                          "on the Windows 95 keyboard."));
+    for (QLabel* line : {StartButtonLabel1, StartButtonLabel2}) {
+        line->setWordWrap(true);
+        lines->addWidget(line);
+    }
+    placeRow({text});
     PLACE(CheckBox58, QStringLiteral("Find"));
     PLACE(CheckBox59, QStringLiteral("Explore"));
     PLACE(CheckBox60, QStringLiteral("Open"));
