@@ -40,6 +40,15 @@ TForm9::TForm9(QWidget* parent) : ModalDialog(QStringLiteral("Options"), 0, pare
                                  this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->setUsesScrollButtons(false);
+    // Five tabs in 273 pixels: with the fonts Qt finds in place of the designed one they
+    // fit only in a point smaller and with narrow tabs.
+    QFont tabFont = font();
+    tabFont.setPointSize(7);
+    TabControl1->setFont(tabFont);
+    TabControl1->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 2px 2px; border: 1px solid palette(mid); border-bottom: none;"
+        " margin-right: -1px; background: palette(button); }"
+        " QTabBar::tab:selected { background: palette(window); margin-bottom: -1px; }"));
     TabControl1->setDrawBase(false);
     const int tabHeight = TabControl1->sizeHint().height();
     TabControl1->setGeometry(0, 0, 273, tabHeight);
