@@ -1,0 +1,190 @@
+// The "Look" panels as the user sees them: controls top to bottom in the designed order,
+// inside the panel, not overlapping, wrapped labels tall enough; the exact texts their
+// opens take for the combo choices; and the preview lists following the view
+// preferences. Their behaviour is covered by the look-*.scn scenario files.
+#include "AppTestSupport.h"
+
+#include "ComboBox.h"
+#include "Store.h"
+#include "TRegistry.h"
+#include "TweakPanel.h"
+#include "Unit1.h"
+#include "tweaks/look/AnimationPanel.h"
+#include "tweaks/look/BitmapIconsPanel.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+class LookPanelsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(storeDir.isValid());
+        Store::setCurrent(std::make_shared<Store>(storeDir.path().toStdString()));
+        form = std::make_unique<TForm1>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    QWidget* control(const char* name) const
+    {
+        return form->panelArea()->findChild<QWidget*>(QLatin1String(name));
+    }
+
+    QTemporaryDir storeDir;
+    BoxRecorder recorder;
+    std::unique_ptr<TForm1> form;
+};
+
+QRect placeIn(const QWidget* panel, const QWidget* widget)
+{
+    return {widget->mapTo(panel, QPoint(0, 0)), widget->size()};
+}
+
+struct DesignedPanel {
+    const char* name;
+    // Rows top to bottom; the controls of one row stand side by side, left to right.
+    std::vector<std::vector<const char*>> rows;
+};
+
+TEST_F(LookPanelsTest, ControlsStandInTheDesignedOrderInsideThePanelWithoutOverlapping)
+{
+    const DesignedPanel panels[] = {
+        {"GroupBox3", {{"ListView2"}, {"ComboBox1"}, {"Label2"}, {"OfficeButton1", "OfficeButton2"}}},
+        {"GroupBox5", {{"ComboBox2"}, {"Label3"}, {"Label4"}, {"OfficeButton5", "OfficeButton6"}}},
+        {"GroupBox2",
+         {{"ListView4"}, {"CheckBox1"}, {"Label8"}, {"Edit2", "OfficeButton8"},
+          {"OfficeButton9", "OfficeButton10"}}},
+        {"GroupBox26",
+         {{"SecretFrame"}, {"SecretQuestion"}, {"OfficeButton43", "OfficeButton44"}}},
+        {"GroupBox16",
+         {{"ListView8"}, {"Label35"}, {"Label36", "Edit11", "OfficeButton27"},
+          {"Label37", "Edit12", "OfficeButton28"}, {"CheckBox19"},
+          {"OfficeButton25", "OfficeButton26"}}},
+        {"GroupBox17",
+         {{"ListView9"}, {"Label38"}, {"Label39", "Edit13"}, {"OfficeButton29", "OfficeButton30"}}},
+        {"GroupBox18", {{"ComboBox4"}, {"Label40"}, {"OfficeButton31", "OfficeButton32"}}},
+    };
+    for (const DesignedPanel& designed : panels) {
+        SCOPED_TRACE(designed.name);
+        auto* panel = form->panelArea()->findChild<QGroupBox*>(QLatin1String(designed.name));
+        ASSERT_NE(panel, nullptr);
+        form->HideAllPanels();
+        panel->show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(panel->geometry(), TweakPanel::designedPlace());
+
+        std::vector<const QWidget*> all;
+        int previousBottom = -1;
+        for (const auto& row : designed.rows) {
+            int rowBottom = previousBottom;
+            int previousRight = -1;
+            for (const char* name : row) {
+                SCOPED_TRACE(name);
+                const QWidget* widget = control(name);
+                ASSERT_NE(widget, nullptr);
+                ASSERT_TRUE(widget->isVisible());
+                const QRect place = placeIn(panel, widget);
+                EXPECT_TRUE(panel->contentsRect().contains(place))
+                    << "at " << place.x() << "," << place.y() << " size " << place.width()
+                    << "x" << place.height();
+                EXPECT_GT(place.top(), previousBottom);
+                EXPECT_GT(place.left(), previousRight);
+                previousRight = place.right();
+                rowBottom = std::max(rowBottom, place.bottom());
+                if (auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap()) {
+                    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+                }
+                all.push_back(widget);
+            }
+            previousBottom = rowBottom;
+        }
+        for (const QWidget* a : all)
+            for (const QWidget* b : all) {
+                if (a < b) {
+                    EXPECT_FALSE(placeIn(panel, a).intersects(placeIn(panel, b)))
+                        << a->objectName().toStdString() << " overlaps "
+                        << b->objectName().toStdString();
+                }
+            }
+    }
+}
+
+struct StoredChoice {
+    const char* why;
+    std::optional<std::string> text; // nullopt: no value at all
+    int expected;
+};
+
+// Only the exact texts count; anything else, nothing at all included, is the other item.
+TEST_F(LookPanelsTest, OpensChooseTheComboItemByTheExactStoredText)
+{
+    const StoredChoice bitmapCases[] = {
+        {"own picture", "%1", 1},         {"trailing blank", "%1 ", 0}, {"other parameter", "%2", 0},
+        {"empty", "", 0},                 {"missing", std::nullopt, 0},
+    };
+    const StoredChoice animationCases[] = {
+        {"no animation", "0", 0}, {"one", "1", 1},           {"two zeros", "00", 1},
+        {"leading blank", " 0", 1}, {"missing", std::nullopt, 1},
+    };
+    const auto store = [](HKEY root, const char* key, const char* name,
+                          const std::optional<std::string>& text) {
+        TRegistry registry;
+        registry.RootKey = root;
+        registry.LazyWrite = false;
+        registry.OpenKey(key, true);
+        if (text)
+            registry.WriteString(name, *text);
+        else
+            registry.DeleteValue(name);
+        registry.CloseKey();
+    };
+    for (const StoredChoice& stored : bitmapCases) {
+        SCOPED_TRACE(stored.why);
+        store(HKEY_CLASSES_ROOT, "Paint.Picture\\DefaultIcon", "", stored.text);
+        form->GroupBox3->ComboBox1->setCurrentIndex(-1);
+        form->GroupBox3->openFromMenu();
+        EXPECT_EQ(form->GroupBox3->ComboBox1->currentIndex(), stored.expected);
+    }
+    for (const StoredChoice& stored : animationCases) {
+        SCOPED_TRACE(stored.why);
+        store(HKEY_CURRENT_USER, "Control Panel\\Desktop\\WindowMetrics", "Minanimate",
+              stored.text);
+        form->GroupBox5->ComboBox2->setCurrentIndex(-1);
+        form->GroupBox5->openFromList();
+        EXPECT_EQ(form->GroupBox5->ComboBox2->currentIndex(), stored.expected);
+    }
+    EXPECT_TRUE(recorder.boxes.empty());
+}
+
+TEST_F(LookPanelsTest, PreviewListsFollowTheViewPreferences)
+{
+    {
+        TRegistry settings;
+        settings.RootKey = HKEY_LOCAL_MACHINE;
+        settings.LazyWrite = false;
+        settings.OpenKey("SOFTWARE\\Korrelin", true);
+        settings.WriteString("Auto", "Yes");
+        settings.WriteString("Wrap", "No");
+        settings.CloseKey();
+    }
+    form->ApplyViewOptions();
+    for (const char* name : {"ListView2", "ListView4", "ListView8", "ListView9"}) {
+        SCOPED_TRACE(name);
+        auto* list = qobject_cast<ListView*>(control(name));
+        ASSERT_NE(list, nullptr);
+        EXPECT_FALSE(list->wrapText());
+        // The rename preview takes label wrapping only.
+        EXPECT_EQ(list->autoArrange(), std::string(name) != "ListView9");
+    }
+}
+
+} // namespace
