@@ -43,6 +43,10 @@ FileIdentity identityOf(const struct stat& st)
 // would then crash this one or change text it already checked.
 std::shared_ptr<char> allocateText(size_t size)
 {
+    // Whole huge pages: the kernel backs only those with one.
+    constexpr size_t hugePage = 2 * 1024 * 1024;
+    if (size > hugePage)
+        size = (size + hugePage - 1) / hugePage * hugePage;
     void* memory = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED)
         throw std::bad_alloc();

@@ -5,14 +5,20 @@
 #include <sys/mman.h>
 
 #if defined(__SANITIZE_ADDRESS__)
-#define KEYPOOL_USE_NEW 1
+#define KEYPOOL_UNDER_ASAN 1
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-#define KEYPOOL_USE_NEW 1
+#define KEYPOOL_UNDER_ASAN 1
 #endif
 #endif
 
 namespace {
+
+#ifdef KEYPOOL_UNDER_ASAN
+constexpr bool kUseOperatorNew = true;
+#else
+constexpr bool kUseOperatorNew = false;
+#endif
 
 // One huge page on x86-64 and arm64.
 constexpr size_t kBlockSize = 2 * 1024 * 1024;
@@ -28,9 +34,8 @@ KeyPool::KeyPool(size_t slotSize)
 
 void* KeyPool::allocate()
 {
-#ifdef KEYPOOL_USE_NEW
-    return ::operator new(m_slotSize);
-#else
+    if (kUseOperatorNew)
+        return ::operator new(m_slotSize);
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_free) {
         FreeSlot* slot = m_free;
@@ -41,7 +46,8 @@ void* KeyPool::allocate()
         void* block = ::mmap(nullptr, kBlockSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (block == MAP_FAILED)
             throw std::bad_alloc();
-        // Hints: without them the block is faulted in page by page as it is used.
+        // Hints: without them the block is faulted in page by page as it is used, and
+        // on a virtual machine each first touch of a small page can cost microseconds.
         ::madvise(block, kBlockSize, MADV_HUGEPAGE);
         ::madvise(block, kBlockSize, MADV_POPULATE_WRITE);
         m_next = static_cast<char*>(block);
@@ -50,17 +56,16 @@ void* KeyPool::allocate()
     void* slot = m_next;
     m_next += m_slotSize;
     return slot;
-#endif
 }
 
 void KeyPool::release(void* slot)
 {
     if (!slot)
         return;
-#ifdef KEYPOOL_USE_NEW
-    ::operator delete(slot);
-#else
+    if (kUseOperatorNew) {
+        ::operator delete(slot);
+        return;
+    }
     std::lock_guard<std::mutex> lock(m_mutex);
     m_free = new (slot) FreeSlot{m_free};
-#endif
 }

@@ -6,7 +6,8 @@
 // A key loaded from a file points into the file's text instead of copying it: its kept
 // section text is a view of that text, and its values stay undecoded lines of it until
 // they are first asked for. The key shares ownership of the text, so the views stay
-// valid for as long as the key (or a clone of it) lives.
+// valid for as long as the key (or a clone of it) lives. Decoding on first use changes
+// the key even through const access, so a tree must not be read from two threads at once.
 #pragma once
 
 #include <cstdint>
