@@ -377,8 +377,9 @@ int ScenarioPlayer::finish()
         }
     }
     if (!m_failed && !m_messages.empty()) {
+        // The scenario ended at its last line with this box still unchecked.
         const Message& left = m_messages.front();
-        fail(left.line, QStringLiteral("every message checked"),
+        fail(lines.empty() ? 0 : lines.back().number, QStringLiteral("every message checked"),
              QStringLiteral("message %1 %2").arg(left.caption, quoted(left.text)));
     }
     return m_failed ? Failed : Passed;
@@ -391,6 +392,10 @@ void ScenarioPlayer::fail(int line, const QString& expected, const QString& got)
     m_failed = true;
     m_stopped = true;
     m_timer->stop();
+    // Before the first line ran (a dialog during the start), the failure belongs to the
+    // scenario's first line.
+    if (line <= 0 && !m_script.lines().empty())
+        line = m_script.lines().front().number;
     emitReport(QStringLiteral("%1:%2: expected %3, got %4").arg(m_fileName).arg(line).arg(expected, got));
     Application::requestTerminate();
 }
