@@ -325,7 +325,7 @@ TEST_F(ScenarioPlayerTest, FailuresGiveTheFirstFailingLine)
          "test.scn:3: expected the program running for \"click OfficeButton1\", got ended"},
         {"running after the end", "click OfficeButton3\nexpect running\n", "test.scn:2: expected running, got ended"},
         {"password never shown", "type Edit2 \"s3cret\"\nexpect text Edit2 \"other\"\n",
-         "test.scn:2: expected text Edit2 to be the expected password (not shown), got another text of 6 characters"},
+         "test.scn:2: expected text Edit2 to be the expected password (not shown), got another text"},
         {"hidden widget", "click TestDialog.Edit1\n", "test.scn:1: expected TestDialog.Edit1 visible, got hidden"},
         {"entry missing", "select ListView1 \"Gone\"\n",
          "test.scn:1: expected an entry \"Gone\" in ListView1, got \"Look\" \"Other\""},
