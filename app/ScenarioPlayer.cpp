@@ -1107,22 +1107,30 @@ void ScenarioPlayer::runStoreExpect(const ScenarioLine& line)
     // expect value / expect no-value
     const QString name = args[1].isWord("@") ? QString() : args[1].text;
     const RegValue* value = key ? key->findValue(u16(name)) : nullptr;
+    // The settings key's "Show" holds the password: neither the expected nor the stored
+    // data goes into a failure line.
+    const bool password = root == HKEY_LOCAL_MACHINE &&
+                          path.compare(QLatin1String("SOFTWARE\\Korrelin"), Qt::CaseInsensitive) == 0 &&
+                          name.compare(QLatin1String("Show"), Qt::CaseInsensitive) == 0;
+    const auto describe = [password](uint32_t valueType, const std::vector<uint8_t>& data) {
+        return password ? QStringLiteral("(password not shown)") : ScenarioValue::describe(valueType, data);
+    };
     if (kind == QLatin1String("no-value")) {
         if (value)
             fail(number, QStringLiteral("no value %1 %2").arg(args[0].text, quoted(name)),
-                 ScenarioValue::describe(value->type, value->data));
+                 describe(value->type, value->data));
         return;
     }
     const uint32_t type = *ScenarioValue::parseType(args[2].text);
     const QString dataText = args.size() > 3 ? args[3].text : QString();
     const std::vector<uint8_t> expected = *ScenarioValue::encode(type, dataText);
-    const QString wanted = QStringLiteral("value %1 %2 %3").arg(args[0].text, quoted(name), ScenarioValue::describe(type, expected));
+    const QString wanted = QStringLiteral("value %1 %2 %3").arg(args[0].text, quoted(name), describe(type, expected));
     if (!key)
         fail(number, wanted, QStringLiteral("no key"));
     else if (!value)
         fail(number, wanted, QStringLiteral("no value"));
     else if (!ScenarioValue::matches(type, expected, value->type, value->data))
-        fail(number, wanted, ScenarioValue::describe(value->type, value->data));
+        fail(number, wanted, describe(value->type, value->data));
 }
 
 void ScenarioPlayer::runGiven(const ScenarioLine& line)
