@@ -1,0 +1,118 @@
+// The panels of the "Information etc", "Speed and more" and "Other" categories as the
+// user sees them: every control inside its panel without overlapping another, labels
+// tall enough for their wrapped text; and the "Information etc" list renamed in place.
+// Their behaviour is covered by the scenario files.
+#include "AppTestSupport.h"
+
+#include "DefaultStore.h"
+#include "Store.h"
+#include "StatusBar.h"
+#include "Unit1.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+class InformationSpeedOtherPanelsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(storeDir.isValid());
+        seedDefaultStore(storeDir.path().toStdString());
+        Store::setCurrent(std::make_shared<Store>(storeDir.path().toStdString()));
+        form = std::make_unique<TForm1>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    QTemporaryDir storeDir;
+    BoxRecorder recorder;
+    std::unique_ptr<TForm1> form;
+};
+
+// The designer-named controls a user reads or operates; the pictures are left out, two of
+// them stand at one place on purpose.
+bool isControl(const QWidget* widget)
+{
+    static const QRegularExpression designerName(
+        QStringLiteral("^(Label|Edit|CheckBox|ComboBox|OfficeButton|TrackBar|GroupBox)[0-9]+$"));
+    return designerName.match(widget->objectName()).hasMatch();
+}
+
+TEST_F(InformationSpeedOtherPanelsTest, EveryControlFitsInItsPanelWithoutOverlapping)
+{
+    const char* const panels[] = {"GroupBox6",  "GroupBox8",  "GroupBox13", "GroupBox10",
+                                  "GroupBox30", "GroupBox31", "GroupBox32", "GroupBox24",
+                                  "GroupBox25", "GroupBox27", "GroupBox28"};
+    for (const char* name : panels) {
+        SCOPED_TRACE(name);
+        auto* panel = form->panelArea()->findChild<QGroupBox*>(QLatin1String(name));
+        ASSERT_NE(panel, nullptr);
+        form->HideAllPanels();
+        panel->show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(panel->size(), QSize(257, 342));
+
+        QList<QWidget*> controls;
+        for (QWidget* widget : panel->findChildren<QWidget*>())
+            if (widget->isVisible() && isControl(widget))
+                controls << widget;
+        ASSERT_FALSE(controls.isEmpty());
+        for (QWidget* control : controls) {
+            SCOPED_TRACE(control->objectName().toStdString());
+            const QRect place(control->mapTo(panel, QPoint(0, 0)), control->size());
+            EXPECT_TRUE(panel->rect().contains(place))
+                << "at " << place.x() << "," << place.y() << " size " << place.width() << "x"
+                << place.height();
+            if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap()) {
+                EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+            }
+        }
+        for (QWidget* a : controls)
+            for (QWidget* b : controls) {
+                if (a >= b || a->isAncestorOf(b) || b->isAncestorOf(a))
+                    continue;
+                const QRect placeA(a->mapTo(panel, QPoint(0, 0)), a->size());
+                const QRect placeB(b->mapTo(panel, QPoint(0, 0)), b->size());
+                EXPECT_FALSE(placeA.intersects(placeB))
+                    << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+            }
+    }
+}
+
+TEST_F(InformationSpeedOtherPanelsTest, RenamedEntryStillOpensItsPanelAndDescribesIt)
+{
+    clickEntry(form->ListView1, QStringLiteral("Information etc"));
+    doubleClickEntry(form->ListView1, QStringLiteral("Information etc"));
+    ListView* list = form->ListView6;
+    ASSERT_TRUE(list->isVisible());
+
+    // F2 on the selected entry edits its label in place, as the user renames it.
+    clickEntry(list, QStringLiteral("Product ID"));
+    QTest::keyClick(list, Qt::Key_F2);
+    auto* editor = list->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("My serials"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The item delegate commits the typed label from a queued call.
+    QCoreApplication::processEvents();
+    ASSERT_EQ(list->item(1)->text(), QStringLiteral("My serials"));
+
+    form->setStatusText(QString());
+    clickEntry(list, QStringLiteral("My serials"));
+    EXPECT_EQ(form->statusText(), QStringLiteral("Change the Product ID Information"));
+    doubleClickEntry(list, QStringLiteral("My serials"));
+    auto* productId = form->panelArea()->findChild<QGroupBox*>(QStringLiteral("GroupBox8"));
+    EXPECT_TRUE(productId->isVisible());
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Owner Information"));
+    EXPECT_EQ(list->item(2)->text(), QStringLiteral("Log Program Faults"));
+}
+
+} // namespace
