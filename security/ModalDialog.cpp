@@ -67,13 +67,12 @@ void ModalDialog::keyPressEvent(QKeyEvent* event)
 
 void ModalDialog::closeEvent(QCloseEvent* event)
 {
-    if (m_closingByButton || !isVisible()) {
-        event->accept();
-        return;
-    }
-    // A close from outside: the dialog's Cancel decides, and it closes the dialog.
-    event->ignore();
-    reject();
+    // A close from outside runs the dialog's Cancel first. The close itself then goes
+    // through: a done() inside a close only ends the modal loop, the hiding is the
+    // close's.
+    if (!m_closingByButton && isVisible())
+        reject();
+    event->accept();
 }
 
 void ModalDialog::reject()
@@ -86,6 +85,6 @@ void ModalDialog::reject()
         Application::showException(error);
     }
     // Whatever Cancel did, the dialog does not stay open after a close from outside.
-    if (isVisible())
+    if (!m_closingByButton)
         closeDialog();
 }
