@@ -1,7 +1,7 @@
 // The "Look" panels as the user sees them: controls top to bottom in the designed order,
-// inside the panel, not overlapping, wrapped labels tall enough; the exact texts their
-// opens take for the combo choices; and the preview lists following the view
-// preferences. Their behaviour is covered by the look-*.scn scenario files.
+// inside the panel, not overlapping, wrapped labels tall enough; and the exact texts
+// their opens take for the combo choices. Their behaviour is covered by the look-*.scn
+// scenario files; the preview lists' view preferences by PreferencesTest.
 #include "AppTestSupport.h"
 
 #include "ComboBox.h"
@@ -163,28 +163,6 @@ TEST_F(LookPanelsTest, OpensChooseTheComboItemByTheExactStoredText)
         EXPECT_EQ(form->GroupBox5->ComboBox2->currentIndex(), stored.expected);
     }
     EXPECT_TRUE(recorder.boxes.empty());
-}
-
-TEST_F(LookPanelsTest, PreviewListsFollowTheViewPreferences)
-{
-    {
-        TRegistry settings;
-        settings.RootKey = HKEY_LOCAL_MACHINE;
-        settings.LazyWrite = false;
-        settings.OpenKey("SOFTWARE\\Korrelin", true);
-        settings.WriteString("Auto", "Yes");
-        settings.WriteString("Wrap", "No");
-        settings.CloseKey();
-    }
-    form->ApplyViewOptions();
-    for (const char* name : {"ListView2", "ListView4", "ListView8", "ListView9"}) {
-        SCOPED_TRACE(name);
-        auto* list = qobject_cast<ListView*>(control(name));
-        ASSERT_NE(list, nullptr);
-        EXPECT_FALSE(list->wrapText());
-        // The rename preview takes label wrapping only.
-        EXPECT_EQ(list->autoArrange(), std::string(name) != "ListView9");
-    }
 }
 
 } // namespace
