@@ -303,7 +303,7 @@ std::filesystem::path Store::choosePrefix(const std::string& prefixOption)
 
 std::filesystem::path Store::defaultPrefix()
 {
-    // The XDG specification ignores a relative XDG_DATA_HOME.
+    // A relative XDG_DATA_HOME is invalid by the freedesktop base-directory rules: ignore it.
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
         return std::filesystem::path(data) / "korrelin" / "prefix";
     std::filesystem::path home;
