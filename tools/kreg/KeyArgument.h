@@ -8,6 +8,20 @@
 #include <string>
 #include <string_view>
 
+// The paragraph of reg's help texts that explains <key>, shared by the commands' help.
+#define KREG_KEY_FORMAT_HELP \
+    "     Format: ROOT\\Subkey\r\n" \
+    "\r\n" \
+    "     ROOT: A predefined registry key. This must be one of the following:\r\n" \
+    "\r\n" \
+    "         HKEY_LOCAL_MACHINE  | HKLM\r\n" \
+    "         HKEY_CURRENT_USER   | HKCU\r\n" \
+    "         HKEY_CLASSES_ROOT   | HKCR\r\n" \
+    "         HKEY_USERS          | HKU\r\n" \
+    "         HKEY_CURRENT_CONFIG | HKCC\r\n" \
+    "\r\n" \
+    "     Subkey: The full path to a registry key under a given ROOT key.\r\n"
+
 class KregSession;
 
 class KeyArgument {
