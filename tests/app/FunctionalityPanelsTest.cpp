@@ -4,6 +4,7 @@
 // as a whole: a failed write keeps the old file and leaves nothing behind. Their behaviour
 // is covered by the functionality-*.scn scenario files.
 #include "AppTestSupport.h"
+#include "PanelLayoutCheck.h"
 
 #include "FileIo.h"
 #include "Store.h"
@@ -38,25 +39,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
 
-    QWidget* control(const char* name) const
-    {
-        return form->panelArea()->findChild<QWidget*>(QLatin1String(name));
-    }
-
     QTemporaryDir storeDir;
     BoxRecorder recorder;
     std::unique_ptr<TForm1> form;
-};
-
-QRect placeIn(const QWidget* panel, const QWidget* widget)
-{
-    return {widget->mapTo(panel, QPoint(0, 0)), widget->size()};
-}
-
-struct DesignedPanel {
-    const char* name;
-    // Rows top to bottom; the controls of one row stand side by side, left to right.
-    std::vector<std::vector<const char*>> rows;
 };
 
 TEST_F(FunctionalityPanelsTest, ControlsStandInTheDesignedOrderInsideThePanelWithoutOverlapping)
@@ -81,52 +66,8 @@ TEST_F(FunctionalityPanelsTest, ControlsStandInTheDesignedOrderInsideThePanelWit
          {{"Label12"}, {"Label13"}, {"Label14", "Edit5"}, {"CheckBox2"},
           {"OfficeButton13", "OfficeButton14"}}},
     };
-    for (const DesignedPanel& designed : panels) {
-        SCOPED_TRACE(designed.name);
-        auto* panel = form->panelArea()->findChild<QGroupBox*>(QLatin1String(designed.name));
-        ASSERT_NE(panel, nullptr);
-        form->HideAllPanels();
-        panel->show();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(panel->geometry(), TweakPanel::designedPlace());
-
-        std::vector<const QWidget*> all;
-        int previousBottom = -1;
-        for (const auto& row : designed.rows) {
-            int rowBottom = previousBottom;
-            int previousRight = -1;
-            for (const char* name : row) {
-                SCOPED_TRACE(name);
-                const QWidget* widget = control(name);
-                ASSERT_NE(widget, nullptr);
-                ASSERT_TRUE(widget->isVisible());
-                const QRect place = placeIn(panel, widget);
-                EXPECT_TRUE(panel->contentsRect().contains(place))
-                    << "at " << place.x() << "," << place.y() << " size " << place.width()
-                    << "x" << place.height();
-                EXPECT_GT(place.top(), previousBottom);
-                EXPECT_GT(place.left(), previousRight);
-                // A row squeezed below its minimum cuts its text or box off.
-                EXPECT_GE(widget->height(), widget->minimumSizeHint().height());
-                if (auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap()) {
-                    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
-                }
-                previousRight = place.right();
-                rowBottom = std::max(rowBottom, place.bottom());
-                all.push_back(widget);
-            }
-            previousBottom = rowBottom;
-        }
-        for (const QWidget* a : all) {
-            for (const QWidget* b : all) {
-                if (a < b) {
-                    EXPECT_FALSE(placeIn(panel, a).intersects(placeIn(panel, b)))
-                        << a->objectName().toStdString() << " overlaps "
-                        << b->objectName().toStdString();
-                }
-            }
-        }
-    }
+    for (const DesignedPanel& designed : panels)
+        expectDesignedLayout(*form, designed);
 }
 
 // The template file's replacement, with a failure injected at each step.

@@ -3,6 +3,7 @@
 // their opens take for the combo choices. Their behaviour is covered by the look-*.scn
 // scenario files; the preview lists' view preferences by PreferencesTest.
 #include "AppTestSupport.h"
+#include "PanelLayoutCheck.h"
 
 #include "ComboBox.h"
 #include "Store.h"
@@ -34,25 +35,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
 
-    QWidget* control(const char* name) const
-    {
-        return form->panelArea()->findChild<QWidget*>(QLatin1String(name));
-    }
-
     QTemporaryDir storeDir;
     BoxRecorder recorder;
     std::unique_ptr<TForm1> form;
-};
-
-QRect placeIn(const QWidget* panel, const QWidget* widget)
-{
-    return {widget->mapTo(panel, QPoint(0, 0)), widget->size()};
-}
-
-struct DesignedPanel {
-    const char* name;
-    // Rows top to bottom; the controls of one row stand side by side, left to right.
-    std::vector<std::vector<const char*>> rows;
 };
 
 TEST_F(LookPanelsTest, ControlsStandInTheDesignedOrderInsideThePanelWithoutOverlapping)
@@ -73,49 +58,8 @@ TEST_F(LookPanelsTest, ControlsStandInTheDesignedOrderInsideThePanelWithoutOverl
          {{"ListView9"}, {"Label38"}, {"Label39", "Edit13"}, {"OfficeButton29", "OfficeButton30"}}},
         {"GroupBox18", {{"ComboBox4"}, {"Label40"}, {"OfficeButton31", "OfficeButton32"}}},
     };
-    for (const DesignedPanel& designed : panels) {
-        SCOPED_TRACE(designed.name);
-        auto* panel = form->panelArea()->findChild<QGroupBox*>(QLatin1String(designed.name));
-        ASSERT_NE(panel, nullptr);
-        form->HideAllPanels();
-        panel->show();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(panel->geometry(), TweakPanel::designedPlace());
-
-        std::vector<const QWidget*> all;
-        int previousBottom = -1;
-        for (const auto& row : designed.rows) {
-            int rowBottom = previousBottom;
-            int previousRight = -1;
-            for (const char* name : row) {
-                SCOPED_TRACE(name);
-                const QWidget* widget = control(name);
-                ASSERT_NE(widget, nullptr);
-                ASSERT_TRUE(widget->isVisible());
-                const QRect place = placeIn(panel, widget);
-                EXPECT_TRUE(panel->contentsRect().contains(place))
-                    << "at " << place.x() << "," << place.y() << " size " << place.width()
-                    << "x" << place.height();
-                EXPECT_GT(place.top(), previousBottom);
-                EXPECT_GT(place.left(), previousRight);
-                previousRight = place.right();
-                rowBottom = std::max(rowBottom, place.bottom());
-                if (auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap()) {
-                    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
-                }
-                all.push_back(widget);
-            }
-            previousBottom = rowBottom;
-        }
-        for (const QWidget* a : all)
-            for (const QWidget* b : all) {
-                if (a < b) {
-                    EXPECT_FALSE(placeIn(panel, a).intersects(placeIn(panel, b)))
-                        << a->objectName().toStdString() << " overlaps "
-                        << b->objectName().toStdString();
-                }
-            }
-    }
+    for (const DesignedPanel& designed : panels)
+        expectDesignedLayout(*form, designed);
 }
 
 struct StoredChoice {
