@@ -275,9 +275,10 @@ bool ScenarioPlayer::applyGivens()
     return true;
 }
 
-void ScenarioPlayer::attach(QWidget* mainWindow)
+void ScenarioPlayer::attach(QWidget* mainWindow, std::function<void()> buildOnDemand)
 {
     m_mainWindow = mainWindow;
+    m_buildOnDemand = std::move(buildOnDemand);
     schedule();
 }
 
@@ -442,6 +443,16 @@ QObject* ScenarioPlayer::findIn(QObject* root, const QString& name)
     return nullptr;
 }
 
+QObject* ScenarioPlayer::findInWindow(QWidget* window, const QString& name) const
+{
+    QObject* object = findIn(window, name);
+    if (!object && window == m_mainWindow && m_buildOnDemand) {
+        m_buildOnDemand();
+        object = findIn(window, name);
+    }
+    return object;
+}
+
 QWidget* ScenarioPlayer::activeWindow() const
 {
     if (QWidget* modal = QApplication::activeModalWidget())
@@ -476,7 +487,7 @@ ScenarioPlayer::Resolved ScenarioPlayer::resolve(const ScenarioToken& target) co
     if (!formName.isEmpty()) {
         for (QWidget* window : all)
             if (isWindowNamed(window, formName)) {
-                if (QObject* object = findIn(window, name))
+                if (QObject* object = findInWindow(window, name))
                     return {object, {}};
                 return {nullptr, QStringLiteral("none in %1").arg(formName)};
             }
@@ -486,10 +497,10 @@ ScenarioPlayer::Resolved ScenarioPlayer::resolve(const ScenarioToken& target) co
     for (QWidget* window : all)
         if (isWindowNamed(window, name))
             return {window, {}};
-    // Unqualified names are the main window's first; a name only a dialog has is that
-    // dialog's, if just one has it.
+    // Unqualified names are the main window's first (built yet or not); a name only a
+    // dialog has is that dialog's, if just one has it.
     if (m_mainWindow)
-        if (QObject* object = findIn(m_mainWindow, name))
+        if (QObject* object = findInWindow(m_mainWindow, name))
             return {object, {}};
     QList<QObject*> found;
     for (QWidget* window : all)

@@ -53,8 +53,10 @@ public:
     // cannot be performed.
     bool applyGivens();
     // The main window the unqualified names belong to. Lines start running as soon as an
-    // event loop runs (the start-up prompt's, or the main loop).
-    void attach(QWidget* mainWindow);
+    // event loop runs (the start-up prompt's, or the main loop). buildOnDemand builds
+    // what the window builds only when first used (its tweak panels); a name not found
+    // in the window is looked up again after it ran.
+    void attach(QWidget* mainWindow, std::function<void()> buildOnDemand = {});
     // Called right before the main loop starts: from then on the main loop counts as the
     // outermost loop lines may run in.
     void enterMainLoop();
@@ -100,6 +102,8 @@ private:
     QWidget* activeWindow() const;
     QList<QWidget*> windows() const;
     static QObject* findIn(QObject* root, const QString& name);
+    // findIn, and for the main window again after building what it builds on demand.
+    QObject* findInWindow(QWidget* window, const QString& name) const;
     static bool blocked(QWidget* widget);
     static int openModalCount();
     static QString windowClass(const QWidget* window);
@@ -113,6 +117,7 @@ private:
     ScenarioScript m_script;
     std::filesystem::path m_prefix;
     QPointer<QWidget> m_mainWindow;
+    std::function<void()> m_buildOnDemand;
     size_t m_next = 0;
     int m_currentLine = 0;
     bool m_mainLoop = false;

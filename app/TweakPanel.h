@@ -36,10 +36,9 @@
 //         ShowPanel();
 //     }
 //
-// and in TForm1 (Unit1.h / Unit1.cpp): the member `AnimationPanel* GroupBox5` in place of
-// its TweakPanel* placeholder, and `GroupBox5 = new AnimationPanel(*this);` in
-// createTweakPanels(). The list dispatch and the Actions-menu entry already name the
-// member, and the entry is enabled once the member is set.
+// and in TForm1 (Unit1.h / Unit1.cpp): the member `LazyPanel<AnimationPanel> GroupBox5`,
+// which builds the panel when it is first used, named in buildAllPanels(), in the list
+// dispatch and in the Actions-menu handler.
 //
 // PLACE(member, args...) creates the control with `new Type(args...)`, names it after the
 // member (so the objectName is always the designer name), and appends it to the layout.

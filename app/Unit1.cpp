@@ -69,34 +69,34 @@ constexpr int FormHelpContext = 1;
 const QStringList& imageListFiles()
 {
     static const QStringList files{
-        QStringLiteral(":/icons/00-paint-picture.svg"),
-        QStringLiteral(":/icons/01-bitmap-as-icon.svg"),
-        QStringLiteral(":/icons/02-animation.svg"),
-        QStringLiteral(":/icons/03-my-computer.svg"),
-        QStringLiteral(":/icons/04-look.svg"),
-        QStringLiteral(":/icons/05-functionality.svg"),
-        QStringLiteral(":/icons/06-information.svg"),
-        QStringLiteral(":/icons/07-new-menu.svg"),
-        QStringLiteral(":/icons/08-product-id.svg"),
-        QStringLiteral(":/icons/09-speed.svg"),
-        QStringLiteral(":/icons/10-menu-speed.svg"),
-        QStringLiteral(":/icons/11-add-remove.svg"),
-        QStringLiteral(":/icons/12-log-submenu.svg"),
-        QStringLiteral(":/icons/13-sound.svg"),
-        QStringLiteral(":/icons/14-recycle-empty.svg"),
-        QStringLiteral(":/icons/15-recycle-full.svg"),
-        QStringLiteral(":/icons/16-viewer.svg"),
-        QStringLiteral(":/icons/17-submenu.svg"),
-        QStringLiteral(":/icons/18-other.svg"),
-        QStringLiteral(":/icons/19-folders.svg"),
-        QStringLiteral(":/icons/20-shortcut-arrow.svg"),
-        QStringLiteral(":/icons/21-hi-color.svg"),
-        QStringLiteral(":/icons/22-command-prompt.svg"),
-        QStringLiteral(":/icons/23-explorer.svg"),
-        QStringLiteral(":/icons/24-policies.svg"),
-        QStringLiteral(":/icons/25-system.svg"),
-        QStringLiteral(":/icons/26-network-dos.svg"),
-        QStringLiteral(":/icons/27-start-button.svg"),
+        QStringLiteral(":/icons/00-paint-picture.png"),
+        QStringLiteral(":/icons/01-bitmap-as-icon.png"),
+        QStringLiteral(":/icons/02-animation.png"),
+        QStringLiteral(":/icons/03-my-computer.png"),
+        QStringLiteral(":/icons/04-look.png"),
+        QStringLiteral(":/icons/05-functionality.png"),
+        QStringLiteral(":/icons/06-information.png"),
+        QStringLiteral(":/icons/07-new-menu.png"),
+        QStringLiteral(":/icons/08-product-id.png"),
+        QStringLiteral(":/icons/09-speed.png"),
+        QStringLiteral(":/icons/10-menu-speed.png"),
+        QStringLiteral(":/icons/11-add-remove.png"),
+        QStringLiteral(":/icons/12-log-submenu.png"),
+        QStringLiteral(":/icons/13-sound.png"),
+        QStringLiteral(":/icons/14-recycle-empty.png"),
+        QStringLiteral(":/icons/15-recycle-full.png"),
+        QStringLiteral(":/icons/16-viewer.png"),
+        QStringLiteral(":/icons/17-submenu.png"),
+        QStringLiteral(":/icons/18-other.png"),
+        QStringLiteral(":/icons/19-folders.png"),
+        QStringLiteral(":/icons/20-shortcut-arrow.png"),
+        QStringLiteral(":/icons/21-hi-color.png"),
+        QStringLiteral(":/icons/22-command-prompt.png"),
+        QStringLiteral(":/icons/23-explorer.png"),
+        QStringLiteral(":/icons/24-policies.png"),
+        QStringLiteral(":/icons/25-system.png"),
+        QStringLiteral(":/icons/26-network-dos.png"),
+        QStringLiteral(":/icons/27-start-button.png"),
     };
     return files;
 }
@@ -206,7 +206,16 @@ const QStringList& TForm1::panelNames()
     return names;
 }
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), m_surface(new QWidget(this))
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent),
+      GroupBox2(*this), GroupBox3(*this), GroupBox4(*this), GroupBox5(*this), GroupBox6(*this),
+      GroupBox7(*this), GroupBox8(*this), GroupBox10(*this), GroupBox12(*this),
+      GroupBox13(*this), GroupBox14(*this), GroupBox16(*this), GroupBox17(*this),
+      GroupBox18(*this), GroupBox19(*this), GroupBox22(*this), GroupBox24(*this),
+      GroupBox25(*this), GroupBox26(*this), GroupBox27(*this), GroupBox28(*this),
+      GroupBox30(*this), GroupBox31(*this), GroupBox32(*this), GroupBox33(*this),
+      GroupBox34(*this), GroupBox35(*this), GroupBox36(*this),
+      m_surface(new QWidget(this))
 {
     Q_INIT_RESOURCE(korrelin);
     Form1 = this;
@@ -246,8 +255,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), m_surface(new QWidget(thi
     Image1 = GroupBox1->Image1;
     Banner1 = GroupBox1->Banner1;
 
-    createTweakPanels();
-    enableActionsOfBuiltPanels();
     wireHandlers();
 
     // Designed client size and place; the window is not placed by the desktop.
@@ -362,9 +369,9 @@ void TForm1::buildToolbars()
     Toolbar973 = new Toolbar97(QStringLiteral("Menu"), Dock973);
     Toolbar973->setObjectName(QStringLiteral("Toolbar973"));
     ToolbarButton978 = makeToolbarButton(Toolbar973, "ToolbarButton978");
-    ToolbarButton978->setIcon(QIcon(QStringLiteral(":/pictures/exit.svg")));
+    ToolbarButton978->setIcon(QIcon(QStringLiteral(":/pictures/exit.png")));
     ToolbarButton979 = makeToolbarButton(Toolbar973, "ToolbarButton979");
-    ToolbarButton979->setIcon(QIcon(QStringLiteral(":/pictures/help.svg")));
+    ToolbarButton979->setIcon(QIcon(QStringLiteral(":/pictures/help.png")));
     for (QToolButton* button : {ToolbarButton978, ToolbarButton979}) {
         button->setIconSize({16, 16});
         button->setFixedSize(23, 22);
@@ -428,68 +435,17 @@ void TForm1::buildLists()
     ListView3->show();
 }
 
-void TForm1::createTweakPanels()
+void TForm1::buildAllPanels()
 {
-    // Each tweak's issue adds its line here: `GroupBoxN = new SomePanel(*this);`
-    GroupBox6 = new OwnerInformationPanel(*this);
-    GroupBox8 = new ProductIdPanel(*this);
-    GroupBox13 = new LogProgramFaultsPanel(*this);
-    GroupBox10 = new PopupMenuSpeedPanel(*this);
-    GroupBox30 = new HiColorIconsPanel(*this);
-    GroupBox31 = new CommandPromptHerePanel(*this);
-    GroupBox32 = new ExploreFromHerePanel(*this);
-    GroupBox24 = new DefaultFoldersPanel(*this);
-    GroupBox25 = new SetupPathPanel(*this);
-    GroupBox27 = new ShortcutArrowsPanel(*this);
-    GroupBox28 = new AllFilesSubmenuPanel(*this);
-    GroupBox4 = new MyComputerViewerPanel(*this);
-    GroupBox7 = new NewMenuPanel(*this);
-    GroupBox12 = new AddRemoveProgramsPanel(*this);
-    GroupBox14 = new SoundEventsPanel(*this);
-    GroupBox19 = new UnassociatedFileViewerPanel(*this);
-    GroupBox22 = new SubmenuItemsPanel(*this);
-    GroupBox33 = new ExplorerPoliciesPanel(*this);
-    GroupBox34 = new SystemPoliciesPanel(*this);
-    GroupBox35 = new NetworkPoliciesPanel(*this);
-    GroupBox36 = new StartButtonPanel(*this);
-    GroupBox3 = new BitmapIconsPanel(*this);
-    GroupBox5 = new AnimationPanel(*this);
-    GroupBox2 = new MyComputerIconPanel(*this);
-    GroupBox26 = new SecretPanel(*this);
-    GroupBox16 = new RecycleBinIconPanel(*this);
-    GroupBox17 = new RenameRecycleBinPanel(*this);
-    GroupBox18 = new RemoveRecycleBinPanel(*this);
-}
-
-void TForm1::enableActionsOfBuiltPanels()
-{
-    const std::pair<QAction*, TweakPanel*> entries[] = {
-        {AddRemovePrograms1, GroupBox12},
-        {Addsoundevents1, GroupBox14},
-        {AddSubmenuItemtoallfiles1, GroupBox28},
-        {AddtoNewmenu1, GroupBox7},
-        {Addingsubmenuitems1, GroupBox22},
-        {Animation1, GroupBox5},
-        {BitmapIcons1, GroupBox3},
-        {CommandPromtHere1, GroupBox31},
-        {ExploreFromHere1, GroupBox32},
-        {LocationoftheDefaultFolder1, GroupBox24},
-        {LogProgramFaults1, GroupBox13},
-        {Mycomputericon1, GroupBox2},
-        {Mycomputerviewer1, GroupBox4},
-        {OwnerInformation1, GroupBox6},
-        {PopupMenuSpeed1, GroupBox10},
-        {ProductID1, GroupBox8},
-        {RecycleBinsIcon1, GroupBox16},
-        {RemoveRecycleBin1, GroupBox18},
-        {RenameRecycleBin1, GroupBox17},
-        {RemovetheShortcutArrow1, GroupBox27},
-        {SetupPath1, GroupBox25},
-        {ShowHicoloricons1, GroupBox30},
-        {Unassociatedfileviewer1, GroupBox19},
+    PanelSlot* const panels[] = {
+        &GroupBox2,  &GroupBox3,  &GroupBox4,  &GroupBox5,  &GroupBox6,  &GroupBox7,
+        &GroupBox8,  &GroupBox10, &GroupBox12, &GroupBox13, &GroupBox14, &GroupBox16,
+        &GroupBox17, &GroupBox18, &GroupBox19, &GroupBox22, &GroupBox24, &GroupBox25,
+        &GroupBox26, &GroupBox27, &GroupBox28, &GroupBox30, &GroupBox31, &GroupBox32,
+        &GroupBox33, &GroupBox34, &GroupBox35, &GroupBox36,
     };
-    for (const auto& [entry, panel] : entries)
-        entry->setEnabled(panel != nullptr);
+    for (PanelSlot* slot : panels)
+        slot->panel();
 }
 
 void TForm1::wireHandlers()
@@ -736,19 +692,11 @@ int TForm1::chosenPosition(const ListView* list)
     return list->selectedPosition();
 }
 
-void TForm1::openChosen(const ListView* list, std::initializer_list<TweakPanel*> panels)
+void TForm1::openChosen(const ListView* list, std::initializer_list<PanelSlot*> panels)
 {
     const int position = chosenPosition(list);
-    if (position < 0 || position >= static_cast<int>(panels.size()))
-        return;
-    if (TweakPanel* panel = panels.begin()[position])
-        panel->openFromList();
-}
-
-void TForm1::openFromMenu(TweakPanel* panel)
-{
-    if (panel)
-        panel->openFromMenu();
+    if (position >= 0 && position < static_cast<int>(panels.size()))
+        panels.begin()[position]->panel()->openFromList();
 }
 
 void TForm1::showChosenDescription(const ListView* list, const QStringList& descriptions)
@@ -790,58 +738,60 @@ void TForm1::ListView11Click() { showChosenDescription(ListView11, ListView11Des
 
 void TForm1::ListView3DblClick()
 {
-    openChosen(ListView3, {GroupBox3, GroupBox5, GroupBox2, GroupBox16, GroupBox17, GroupBox18});
+    openChosen(ListView3, {&GroupBox3, &GroupBox5, &GroupBox2,
+                           &GroupBox16, &GroupBox17, &GroupBox18});
 }
 
 void TForm1::ListView5DblClick()
 {
-    openChosen(ListView5, {GroupBox4, GroupBox7, GroupBox12, GroupBox14, GroupBox19, GroupBox22});
+    openChosen(ListView5, {&GroupBox4, &GroupBox7, &GroupBox12,
+                           &GroupBox14, &GroupBox19, &GroupBox22});
 }
 
 void TForm1::ListView6DblClick()
 {
-    openChosen(ListView6, {GroupBox6, GroupBox8, GroupBox13});
+    openChosen(ListView6, {&GroupBox6, &GroupBox8, &GroupBox13});
 }
 
 void TForm1::ListView7DblClick()
 {
-    openChosen(ListView7, {GroupBox10, GroupBox30, GroupBox31, GroupBox32});
+    openChosen(ListView7, {&GroupBox10, &GroupBox30, &GroupBox31, &GroupBox32});
 }
 
 void TForm1::ListView10DblClick()
 {
-    openChosen(ListView10, {GroupBox24, GroupBox25, GroupBox27, GroupBox28});
+    openChosen(ListView10, {&GroupBox24, &GroupBox25, &GroupBox27, &GroupBox28});
 }
 
 void TForm1::ListView11DblClick()
 {
-    openChosen(ListView11, {GroupBox33, GroupBox34, GroupBox35, GroupBox36});
+    openChosen(ListView11, {&GroupBox33, &GroupBox34, &GroupBox35, &GroupBox36});
 }
 
 // The Actions menu: the panel opens on the right, the list shown stays, no password.
-void TForm1::AddRemovePrograms1Click() { openFromMenu(GroupBox12); }
-void TForm1::Addsoundevents1Click() { openFromMenu(GroupBox14); }
-void TForm1::AddSubmenuItemtoallfiles1Click() { openFromMenu(GroupBox28); }
-void TForm1::AddtoNewmenu1Click() { openFromMenu(GroupBox7); }
-void TForm1::Addingsubmenuitems1Click() { openFromMenu(GroupBox22); }
-void TForm1::Animation1Click() { openFromMenu(GroupBox5); }
-void TForm1::BitmapIcons1Click() { openFromMenu(GroupBox3); }
-void TForm1::CommandPromtHere1Click() { openFromMenu(GroupBox31); }
-void TForm1::ExploreFromHere1Click() { openFromMenu(GroupBox32); }
-void TForm1::LocationoftheDefaultFolder1Click() { openFromMenu(GroupBox24); }
-void TForm1::LogProgramFaults1Click() { openFromMenu(GroupBox13); }
-void TForm1::Mycomputericon1Click() { openFromMenu(GroupBox2); }
-void TForm1::Mycomputerviewer1Click() { openFromMenu(GroupBox4); }
-void TForm1::OwnerInformation1Click() { openFromMenu(GroupBox6); }
-void TForm1::PopupMenuSpeed1Click() { openFromMenu(GroupBox10); }
-void TForm1::ProductID1Click() { openFromMenu(GroupBox8); }
-void TForm1::RecycleBinsIcon1Click() { openFromMenu(GroupBox16); }
-void TForm1::RemoveRecycleBin1Click() { openFromMenu(GroupBox18); }
-void TForm1::RenameRecycleBin1Click() { openFromMenu(GroupBox17); }
-void TForm1::RemovetheShortcutArrow1Click() { openFromMenu(GroupBox27); }
-void TForm1::SetupPath1Click() { openFromMenu(GroupBox25); }
-void TForm1::ShowHicoloricons1Click() { openFromMenu(GroupBox30); }
-void TForm1::Unassociatedfileviewer1Click() { openFromMenu(GroupBox19); }
+void TForm1::AddRemovePrograms1Click() { GroupBox12->openFromMenu(); }
+void TForm1::Addsoundevents1Click() { GroupBox14->openFromMenu(); }
+void TForm1::AddSubmenuItemtoallfiles1Click() { GroupBox28->openFromMenu(); }
+void TForm1::AddtoNewmenu1Click() { GroupBox7->openFromMenu(); }
+void TForm1::Addingsubmenuitems1Click() { GroupBox22->openFromMenu(); }
+void TForm1::Animation1Click() { GroupBox5->openFromMenu(); }
+void TForm1::BitmapIcons1Click() { GroupBox3->openFromMenu(); }
+void TForm1::CommandPromtHere1Click() { GroupBox31->openFromMenu(); }
+void TForm1::ExploreFromHere1Click() { GroupBox32->openFromMenu(); }
+void TForm1::LocationoftheDefaultFolder1Click() { GroupBox24->openFromMenu(); }
+void TForm1::LogProgramFaults1Click() { GroupBox13->openFromMenu(); }
+void TForm1::Mycomputericon1Click() { GroupBox2->openFromMenu(); }
+void TForm1::Mycomputerviewer1Click() { GroupBox4->openFromMenu(); }
+void TForm1::OwnerInformation1Click() { GroupBox6->openFromMenu(); }
+void TForm1::PopupMenuSpeed1Click() { GroupBox10->openFromMenu(); }
+void TForm1::ProductID1Click() { GroupBox8->openFromMenu(); }
+void TForm1::RecycleBinsIcon1Click() { GroupBox16->openFromMenu(); }
+void TForm1::RemoveRecycleBin1Click() { GroupBox18->openFromMenu(); }
+void TForm1::RenameRecycleBin1Click() { GroupBox17->openFromMenu(); }
+void TForm1::RemovetheShortcutArrow1Click() { GroupBox27->openFromMenu(); }
+void TForm1::SetupPath1Click() { GroupBox25->openFromMenu(); }
+void TForm1::ShowHicoloricons1Click() { GroupBox30->openFromMenu(); }
+void TForm1::Unassociatedfileviewer1Click() { GroupBox19->openFromMenu(); }
 
 // ---------------------------------------------------------------------------------------
 // Menus and toolbar buttons

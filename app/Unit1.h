@@ -5,6 +5,7 @@
 // their own logic.
 #pragma once
 
+#include "LazyPanel.h"
 #include "security/PasswordState.h"
 
 #include <QMainWindow>
@@ -95,6 +96,9 @@ public:
 
     // Where the tweak panels live (their parent).
     QWidget* panelArea() const { return m_surface; }
+    // Builds every tweak panel not built yet, for whoever looks for panels or their
+    // controls by name (the scenario player, tests).
+    void buildAllPanels();
     HelpViewer* helpViewer();
 
     // Designer-named furniture.
@@ -163,38 +167,35 @@ public:
     BrowseDialog* OpenDialog1;
     BrowseDialog* OpenDialog2;
 
-    // Tweak panels under their group-box names. A panel not built yet stays nullptr: its
-    // list entry does nothing and its Actions-menu entry is disabled. A panel's issue
-    // replaces the placeholder type by the panel class and constructs it in
-    // createTweakPanels().
-    MyComputerIconPanel* GroupBox2 = nullptr; // My computer icon
-    BitmapIconsPanel* GroupBox3 = nullptr; // Bitmap Icons
-    MyComputerViewerPanel* GroupBox4 = nullptr;  // My computer viewer
-    AnimationPanel* GroupBox5 = nullptr; // Animation
-    OwnerInformationPanel* GroupBox6 = nullptr;  // Owner Information
-    NewMenuPanel* GroupBox7 = nullptr;  // Add to New menu
-    ProductIdPanel* GroupBox8 = nullptr;  // Product ID
-    PopupMenuSpeedPanel* GroupBox10 = nullptr; // Popup menu speed
-    AddRemoveProgramsPanel* GroupBox12 = nullptr; // Add/Remove Programs
-    LogProgramFaultsPanel* GroupBox13 = nullptr; // Log Program Faults
-    SoundEventsPanel* GroupBox14 = nullptr; // Add sound events
-    RecycleBinIconPanel* GroupBox16 = nullptr; // Recycle Bin's Icon
-    RenameRecycleBinPanel* GroupBox17 = nullptr; // Rename Recycle Bin
-    RemoveRecycleBinPanel* GroupBox18 = nullptr; // Remove Recycle Bin
-    UnassociatedFileViewerPanel* GroupBox19 = nullptr; // Unassociated file viewer
-    SubmenuItemsPanel* GroupBox22 = nullptr; // Adding submenu items
-    DefaultFoldersPanel* GroupBox24 = nullptr; // Location of Default Folders
-    SetupPathPanel* GroupBox25 = nullptr; // Setup Path
-    SecretPanel* GroupBox26 = nullptr; // the hidden panel "You found a secret"
-    ShortcutArrowsPanel* GroupBox27 = nullptr; // Remove the Shortcut Arrows
-    AllFilesSubmenuPanel* GroupBox28 = nullptr; // Submenu Item to all files
-    HiColorIconsPanel* GroupBox30 = nullptr; // Show icons with Hi colors
-    CommandPromptHerePanel* GroupBox31 = nullptr; // Command Promt Here
-    ExploreFromHerePanel* GroupBox32 = nullptr; // Explore From Here
-    ExplorerPoliciesPanel* GroupBox33 = nullptr; // Explorer policies
-    SystemPoliciesPanel* GroupBox34 = nullptr; // System policies
-    NetworkPoliciesPanel* GroupBox35 = nullptr; // Network and MS-DOS policies
-    StartButtonPanel* GroupBox36 = nullptr; // Disable right click on Start button
+    // Tweak panels under their group-box names, each built the first time it is used.
+    LazyPanel<MyComputerIconPanel> GroupBox2; // My computer icon
+    LazyPanel<BitmapIconsPanel> GroupBox3; // Bitmap Icons
+    LazyPanel<MyComputerViewerPanel> GroupBox4; // My computer viewer
+    LazyPanel<AnimationPanel> GroupBox5; // Animation
+    LazyPanel<OwnerInformationPanel> GroupBox6; // Owner Information
+    LazyPanel<NewMenuPanel> GroupBox7; // Add to New menu
+    LazyPanel<ProductIdPanel> GroupBox8; // Product ID
+    LazyPanel<PopupMenuSpeedPanel> GroupBox10; // Popup menu speed
+    LazyPanel<AddRemoveProgramsPanel> GroupBox12; // Add/Remove Programs
+    LazyPanel<LogProgramFaultsPanel> GroupBox13; // Log Program Faults
+    LazyPanel<SoundEventsPanel> GroupBox14; // Add sound events
+    LazyPanel<RecycleBinIconPanel> GroupBox16; // Recycle Bin's Icon
+    LazyPanel<RenameRecycleBinPanel> GroupBox17; // Rename Recycle Bin
+    LazyPanel<RemoveRecycleBinPanel> GroupBox18; // Remove Recycle Bin
+    LazyPanel<UnassociatedFileViewerPanel> GroupBox19; // Unassociated file viewer
+    LazyPanel<SubmenuItemsPanel> GroupBox22; // Adding submenu items
+    LazyPanel<DefaultFoldersPanel> GroupBox24; // Location of Default Folders
+    LazyPanel<SetupPathPanel> GroupBox25; // Setup Path
+    LazyPanel<SecretPanel> GroupBox26; // the hidden panel "You found a secret"
+    LazyPanel<ShortcutArrowsPanel> GroupBox27; // Remove the Shortcut Arrows
+    LazyPanel<AllFilesSubmenuPanel> GroupBox28; // Submenu Item to all files
+    LazyPanel<HiColorIconsPanel> GroupBox30; // Show icons with Hi colors
+    LazyPanel<CommandPromptHerePanel> GroupBox31; // Command Promt Here
+    LazyPanel<ExploreFromHerePanel> GroupBox32; // Explore From Here
+    LazyPanel<ExplorerPoliciesPanel> GroupBox33; // Explorer policies
+    LazyPanel<SystemPoliciesPanel> GroupBox34; // System policies
+    LazyPanel<NetworkPoliciesPanel> GroupBox35; // Network and MS-DOS policies
+    LazyPanel<StartButtonPanel> GroupBox36; // Disable right click on Start button
 
     // The password and its scope as last read (StoredPassword, SecurityType,
     // PolicyAccessGranted).
@@ -209,9 +210,7 @@ private:
     void buildToolbars();
     void buildMenus();
     void buildLists();
-    void createTweakPanels();
     void wireHandlers();
-    void enableActionsOfBuiltPanels();
     void FormCreate();
     void FormResize();
     void showHelpContext(int context);
@@ -221,9 +220,8 @@ private:
     // The entry the list's handlers act on: the selected entry's position, -1 for none.
     static int chosenPosition(const ListView* list);
     // Opens the panel of the chosen entry from a tweak list; nothing when no entry is
-    // chosen or the panel is not built yet.
-    static void openChosen(const ListView* list, std::initializer_list<TweakPanel*> panels);
-    static void openFromMenu(TweakPanel* panel);
+    // chosen.
+    static void openChosen(const ListView* list, std::initializer_list<PanelSlot*> panels);
     void showChosenDescription(const ListView* list, const QStringList& descriptions);
     QList<ListView*> tweakLists() const;
 

@@ -148,7 +148,7 @@ int main(int argc, char** argv)
     auto* form9 = new TForm9;
 
     if (player)
-        player->attach(form1);
+        player->attach(form1, [form1] { form1->buildAllPanels(); });
 
     bool showFailed = false;
     try {

@@ -37,7 +37,8 @@ QList<ListView*> Preferences::lists(TForm1& form, bool withListView9)
     for (int number = 1; number <= 11; ++number) {
         if (number == 9 && !withListView9)
             continue;
-        // The small lists live in tweak panels; a panel not built yet has none.
+        // The small lists live in tweak panels; a panel not built yet has none (it
+        // adopts the view when it is built).
         if (auto* list = form.findChild<ListView*>(QStringLiteral("ListView%1").arg(number)))
             found << list;
     }
@@ -67,6 +68,17 @@ void Preferences::setWrap(TForm1& form, bool wrap)
 {
     for (ListView* list : lists(form, true))
         list->setWrapText(wrap);
+}
+
+void Preferences::adoptView(TForm1& form, QWidget& panel)
+{
+    // Every change reaches ListView1, and arrangement is only ever switched on.
+    const ListView& model = *form.ListView1;
+    for (ListView* list : panel.findChildren<ListView*>()) {
+        if (model.autoArrange() && list->objectName() != QLatin1String("ListView9"))
+            list->setAutoArrange(true);
+        list->setWrapText(model.wrapText());
+    }
 }
 
 void Preferences::readAtCreate(TForm1& form)

@@ -17,6 +17,7 @@
 
 class ListView;
 class QToolButton;
+class QWidget;
 class TForm1;
 class TRegistry;
 
@@ -42,6 +43,9 @@ public:
 
     // Moves the main window to the centre of its screen ("Center Position").
     static void centreOnScreen(TForm1& form);
+    // A tweak panel built after the window (on first use): its lists take the state the
+    // preferences have given the window's lists so far, as if it had been built with them.
+    static void adoptView(TForm1& form, QWidget& panel);
 
 private:
     static void openSettings(TRegistry& registry);

@@ -59,7 +59,7 @@ TForm9::TForm9(QWidget* parent) : ModalDialog(QStringLiteral("Options"), 0, pare
     m_page->setGeometry(0, tabHeight - 1, 273, 121 - tabHeight + 1);
     m_page->lower();
 
-    GroupBox2 = makeGroup("GroupBox2", QStringLiteral(":/icons/03-my-computer.svg"), Image2);
+    GroupBox2 = makeGroup("GroupBox2", QStringLiteral(":/icons/03-my-computer.png"), Image2);
     RadioButton1 = makeRadio(GroupBox2, "RadioButton1", QStringLiteral("Save Position"), 0);
     RadioButton2 = makeRadio(GroupBox2, "RadioButton2", QStringLiteral("Don't save Position"), 1);
     CheckBox1 = new QCheckBox(QStringLiteral("Reset Position"), GroupBox2);
@@ -69,15 +69,15 @@ TForm9::TForm9(QWidget* parent) : ModalDialog(QStringLiteral("Options"), 0, pare
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     CheckBox2->setGeometry(ControlLeft, RowTop[1], ControlWidth, ControlHeight);
 
-    GroupBox1 = makeGroup("GroupBox1", QStringLiteral(":/icons/05-functionality.svg"), Image1);
+    GroupBox1 = makeGroup("GroupBox1", QStringLiteral(":/icons/05-functionality.png"), Image1);
     RadioButton3 = makeRadio(GroupBox1, "RadioButton3", QStringLiteral("Normal buttons"), 0);
     RadioButton4 = makeRadio(GroupBox1, "RadioButton4", QStringLiteral("Flat toolbar buttons"), 1);
 
-    GroupBox3 = makeGroup("GroupBox3", QStringLiteral(":/icons/04-look.svg"), Image3);
+    GroupBox3 = makeGroup("GroupBox3", QStringLiteral(":/icons/04-look.png"), Image3);
     RadioButton5 = makeRadio(GroupBox3, "RadioButton5", QStringLiteral("Auto Arange icons"), 0);
     RadioButton6 = makeRadio(GroupBox3, "RadioButton6", QStringLiteral("Default arangement"), 1);
 
-    GroupBox4 = makeGroup("GroupBox4", QStringLiteral(":/icons/06-information.svg"), Image4);
+    GroupBox4 = makeGroup("GroupBox4", QStringLiteral(":/icons/06-information.png"), Image4);
     RadioButton7 = makeRadio(GroupBox4, "RadioButton7", QStringLiteral("Wrap icon text"), 0);
     RadioButton8 = makeRadio(GroupBox4, "RadioButton8", QStringLiteral("Do not wrap text"), 1);
 

@@ -11,7 +11,7 @@
 class ImageList : public QObject {
     Q_OBJECT
 public:
-    // files: one picture file (an SVG or bitmap, usually a Qt resource path) per index.
+    // files: one picture file (usually a Qt resource path) per index.
     explicit ImageList(const QStringList& files, QObject* parent = nullptr);
 
     static QSize size() { return {32, 32}; }

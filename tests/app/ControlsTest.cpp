@@ -27,7 +27,7 @@ TEST(ComboBoxTest, ShowsThePromptUntilAnItemIsChosen)
 
 TEST(ListViewTest, ClicksReportEvenOnTheEmptyAreaAndThatDropsTheSelection)
 {
-    ImageList images({QStringLiteral(":/icons/04-look.svg")});
+    ImageList images({QStringLiteral(":/icons/04-look.png")});
     ListView list(&images);
     list.resize(257, 228);
     list.addEntry(QStringLiteral("Look"), 0);

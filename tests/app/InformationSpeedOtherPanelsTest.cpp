@@ -50,6 +50,7 @@ TEST_F(InformationSpeedOtherPanelsTest, EveryControlFitsInItsPanelWithoutOverlap
     const char* const panels[] = {"GroupBox6",  "GroupBox8",  "GroupBox13", "GroupBox10",
                                   "GroupBox30", "GroupBox31", "GroupBox32", "GroupBox24",
                                   "GroupBox25", "GroupBox27", "GroupBox28"};
+    form->buildAllPanels();
     for (const char* name : panels) {
         SCOPED_TRACE(name);
         auto* panel = form->panelArea()->findChild<QGroupBox*>(QLatin1String(name));

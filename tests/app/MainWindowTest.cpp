@@ -177,8 +177,8 @@ TEST_F(MainWindowTest, DoubleClicksWithNothingSelectedChangeNothing)
     }
 }
 
-// Every tweak-list position and every Actions-menu entry against the panel it must open.
-// Panels not built yet must leave the screen as it is, with their menu entry disabled.
+// Every tweak-list position and every Actions-menu entry against the panel it must open
+// (each panel is built when first opened).
 TEST_F(MainWindowTest, ListEntriesAndActionsOpenThePanelOfTheirPosition)
 {
     struct Case {
@@ -221,7 +221,6 @@ TEST_F(MainWindowTest, ListEntriesAndActionsOpenThePanelOfTheirPosition)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry);
         const QString name = QString::fromLatin1(c.panel);
-        const bool built = form->panelArea()->findChild<QWidget*>(name) != nullptr;
         form->About1->trigger();
         doubleClickEntry(form->ListView1, QString::fromLatin1(c.category));
         const QString list = (form.get()->*c.list)->objectName();
@@ -234,17 +233,17 @@ TEST_F(MainWindowTest, ListEntriesAndActionsOpenThePanelOfTheirPosition)
         if (c.list == &TForm1::ListView6)
             form->ListView6->findItems(QStringLiteral("Renamed"), Qt::MatchExactly)
                 .first()->setText(QString::fromLatin1(c.entry));
-        EXPECT_EQ(shownPanel(), built ? name : QStringLiteral("GroupBox1"));
+        EXPECT_EQ(shownPanel(), name);
         EXPECT_EQ(shownList(), list);
         if (!c.action)
             continue;
         ++actions;
         QAction* action = form.get()->*c.action;
-        EXPECT_EQ(action->isEnabled(), built);
+        EXPECT_TRUE(action->isEnabled());
         form->About1->trigger();
         doubleClickEntry(form->ListView1, QStringLiteral("Look"));
         action->trigger();
-        EXPECT_EQ(shownPanel(), built ? name : QStringLiteral("GroupBox1"));
+        EXPECT_EQ(shownPanel(), name);
         EXPECT_EQ(shownList(), "ListView3") << "the Actions menu leaves the list shown";
     }
     EXPECT_EQ(actions, 23);
@@ -268,13 +267,7 @@ TEST_F(MainWindowTest, TheActionsMenuHasItsEntriesInOrderWithTheirHelpContext)
 
 TEST_F(MainWindowTest, AboutShowsTheAboutPanelOverAnOpenTweakPanel)
 {
-    // A tweak panel under one of the designed names: a built one, else a stand-in.
-    QWidget* panel = nullptr;
-    for (const QString& name : TForm1::panelNames().mid(1))
-        if ((panel = form->panelArea()->findChild<QWidget*>(name)))
-            break;
-    if (!panel)
-        panel = new TweakPanel(*form, TForm1::panelNames().at(1), QStringLiteral("Stand-in"));
+    QWidget* panel = form->GroupBox2.panel();
     for (const auto& about : {std::function<void()>([&] { form->About1->trigger(); }),
                               std::function<void()>([&] { form->ToolbarButton9711->click(); })}) {
         form->HideAllPanels();

@@ -30,6 +30,7 @@ inline QRect placeIn(const QWidget* panel, const QWidget* widget)
 inline void expectDesignedLayout(TForm1& form, const DesignedPanel& designed)
 {
     SCOPED_TRACE(designed.name);
+    form.buildAllPanels();
     auto* panel = form.panelArea()->findChild<QGroupBox*>(QLatin1String(designed.name));
     ASSERT_NE(panel, nullptr);
     form.HideAllPanels();

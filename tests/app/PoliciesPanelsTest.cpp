@@ -52,6 +52,7 @@ protected:
 
 TEST_F(PoliciesPanelsTest, EveryControlFitsInItsPanelAndEveryCaptionShowsWhole)
 {
+    form->buildAllPanels();
     for (const char* name : {"GroupBox33", "GroupBox34", "GroupBox35", "GroupBox36"}) {
         SCOPED_TRACE(name);
         auto* panel = form->panelArea()->findChild<QGroupBox*>(QLatin1String(name));

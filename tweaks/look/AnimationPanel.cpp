@@ -33,9 +33,9 @@ void AnimationPanel::openFromList()
 {
     // The secret is matched exactly, letter case included, and reads nothing from the
     // registry. Only this way in knows it; the Actions menu always opens the tweak.
-    const SubmenuItemsPanel* submenu = form().GroupBox22;
-    if (submenu && form().GroupBox26 &&
-        submenu->Edit15->text() == QLatin1String("Zodure Zuderav")) {
+    // A submenu panel never opened holds no text.
+    const SubmenuItemsPanel* submenu = form().GroupBox22.ifBuilt();
+    if (submenu && submenu->Edit15->text() == QLatin1String("Zodure Zuderav")) {
         form().GroupBox26->ShowPanel();
         return;
     }

@@ -11,7 +11,7 @@ SecretPanel::SecretPanel(TForm1& form)
     SecretFrame->setFrameShape(QFrame::Panel);
     SecretFrame->setFrameShadow(QFrame::Sunken);
     CREATE(SecretPicture);
-    SecretPicture->setPixmap(QIcon(QStringLiteral(":/pictures/secret.svg")).pixmap(96, 96));
+    SecretPicture->setPixmap(QIcon(QStringLiteral(":/pictures/secret.png")).pixmap(96, 96));
     auto* frameLayout = new QHBoxLayout(SecretFrame);
     frameLayout->setContentsMargins(4, 4, 4, 4);
     frameLayout->addWidget(SecretPicture);

@@ -3,34 +3,9 @@
 #include "ImageList.h"
 #include "TRegistry.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
+#include <QIcon>
 
 namespace {
-
-const char FolderPicture[] =
-    R"(<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">)"
-    R"(<path d="M2.5 8.5 h9 l3 -3 h15 v22 h-27 z" fill="#f2c744" stroke="#1b1b1b"/>)"
-    R"(<path d="M2.5 12.5 h27 v15 h-27 z" fill="#f8d96a" stroke="#1b1b1b"/></svg>)";
-
-// The arrow alone on a transparent ground, in the bottom left corner where the shell
-// draws it over an icon.
-const char ArrowPicture[] =
-    R"(<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">)"
-    R"(<rect x="1.5" y="19.5" width="11" height="11" fill="#ffffff" stroke="#1b1b1b"/>)"
-    R"(<path d="M4 28 q0 -5 4.5 -5 v-2.2 l3.3 3.3 l-3.3 3.3 v-2.2 q-2.8 0 -4.5 2.8 z")"
-    R"( fill="#1b1b1b"/></svg>)";
-
-QPixmap pictureOf(const char* svg)
-{
-    QSvgRenderer renderer(QByteArray::fromRawData(svg, static_cast<int>(qstrlen(svg))));
-    QPixmap pixmap(ImageList::size());
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
-}
 
 const std::string ArrowClasses[] = {"lnkfile", "piffile"};
 
@@ -43,11 +18,13 @@ ShortcutArrowsPanel::ShortcutArrowsPanel(TForm1& form)
     corner->setFixedHeight(ImageList::size().height());
     CREATE(Image6);
     Image6->setParent(corner);
-    Image6->setPixmap(pictureOf(FolderPicture));
+    Image6->setPixmap(QIcon(QStringLiteral(":/pictures/folder.png")).pixmap(ImageList::size()));
     Image6->setGeometry(QRect(QPoint(0, 0), ImageList::size()));
     CREATE(Image7);
     Image7->setParent(corner);
-    Image7->setPixmap(pictureOf(ArrowPicture));
+    // The arrow alone, in the corner where the shell draws it over an icon.
+    Image7->setPixmap(
+        QIcon(QStringLiteral(":/pictures/shortcut-arrow.png")).pixmap(ImageList::size()));
     Image7->setGeometry(QRect(QPoint(0, 0), ImageList::size()));
     Image7->raise();
     placeRow({corner});
