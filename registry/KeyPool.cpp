@@ -20,15 +20,18 @@ constexpr bool kUseOperatorNew = true;
 constexpr bool kUseOperatorNew = false;
 #endif
 
-// One huge page on x86-64 and arm64.
-constexpr size_t kBlockSize = 2 * 1024 * 1024;
+// Blocks start small, so that a small hive costs little memory and time, and double up
+// to one huge page on x86-64 and arm64.
+constexpr size_t kFirstBlockSize = 64 * 1024;
+constexpr size_t kLargestBlockSize = 2 * 1024 * 1024;
 
 } // namespace
 
 KeyPool::KeyPool(size_t slotSize)
     // Slots keep the alignment operator new would give.
     : m_slotSize((std::max(slotSize, sizeof(FreeSlot)) + alignof(std::max_align_t) - 1) /
-                 alignof(std::max_align_t) * alignof(std::max_align_t))
+                 alignof(std::max_align_t) * alignof(std::max_align_t)),
+      m_blockSize(kFirstBlockSize)
 {
 }
 
@@ -43,15 +46,18 @@ void* KeyPool::allocate()
         return slot;
     }
     if (static_cast<size_t>(m_end - m_next) < m_slotSize) {
-        void* block = ::mmap(nullptr, kBlockSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        const size_t size = std::max(m_blockSize, m_slotSize);
+        void* block = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (block == MAP_FAILED)
             throw std::bad_alloc();
         // Hints: without them the block is faulted in page by page as it is used, and
         // on a virtual machine each first touch of a small page can cost microseconds.
-        ::madvise(block, kBlockSize, MADV_HUGEPAGE);
-        ::madvise(block, kBlockSize, MADV_POPULATE_WRITE);
+        if (size == kLargestBlockSize)
+            ::madvise(block, size, MADV_HUGEPAGE);
+        ::madvise(block, size, MADV_POPULATE_WRITE);
         m_next = static_cast<char*>(block);
-        m_end = m_next + kBlockSize;
+        m_end = m_next + size;
+        m_blockSize = std::min(size * 2, kLargestBlockSize);
     }
     void* slot = m_next;
     m_next += m_slotSize;

@@ -1,8 +1,8 @@
 // Memory for objects of one size, taken from large blocks instead of malloc's heap.
 // A big hive has hundreds of thousands of keys: allocated one by one, each fresh small
 // page of the heap is faulted in separately, which costs more than parsing the file.
-// Blocks are large enough for the kernel to back them with huge pages, and are
-// populated in one call. Freed slots are reused; blocks are never given back.
+// Blocks grow to a size the kernel can back with huge pages, and are populated in one
+// call. Freed slots are reused; blocks are never given back.
 // Under AddressSanitizer the pool hands every request to operator new, so that misuse
 // of a freed object is still caught.
 #pragma once
@@ -31,4 +31,5 @@ private:
     FreeSlot* m_free = nullptr;
     char* m_next = nullptr; // the unused rest of the newest block
     char* m_end = nullptr;
+    size_t m_blockSize; // of the next block
 };
