@@ -30,6 +30,7 @@ private:
     TweakPanel* m_panel = nullptr;
 };
 
+// Constructed where Panel is a complete class: the constructor makes its builder.
 template <class Panel>
 class LazyPanel final : public PanelSlot {
 public:

@@ -167,7 +167,8 @@ public:
     BrowseDialog* OpenDialog1;
     BrowseDialog* OpenDialog2;
 
-    // Tweak panels under their group-box names, each built the first time it is used.
+    // Tweak panels under their group-box names, each built the first time it is used
+    // (set up in the constructor, where the panel classes are known).
     LazyPanel<MyComputerIconPanel> GroupBox2; // My computer icon
     LazyPanel<BitmapIconsPanel> GroupBox3; // Bitmap Icons
     LazyPanel<MyComputerViewerPanel> GroupBox4; // My computer viewer

@@ -3,7 +3,7 @@
 // wrapped labels tall enough. And the template file of the New menu, which replaces a file
 // as a whole: a failed write keeps the old file and leaves nothing behind. Their behaviour
 // is covered by the functionality-*.scn scenario files.
-#include "AppTestSupport.h"
+#include "MainWindowFixture.h"
 #include "PanelLayoutCheck.h"
 
 #include "FileIo.h"
@@ -28,21 +28,7 @@
 
 namespace {
 
-class FunctionalityPanelsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(storeDir.isValid());
-        Store::setCurrent(std::make_shared<Store>(storeDir.path().toStdString()));
-        form = std::make_unique<TForm1>();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
-
-    QTemporaryDir storeDir;
-    BoxRecorder recorder;
-    std::unique_ptr<TForm1> form;
-};
+class FunctionalityPanelsTest : public MainWindowFixture {};
 
 TEST_F(FunctionalityPanelsTest, ControlsStandInTheDesignedOrderInsideThePanelWithoutOverlapping)
 {

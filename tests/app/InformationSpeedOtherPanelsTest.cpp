@@ -2,7 +2,7 @@
 // user sees them: every control inside its panel without overlapping another, labels
 // tall enough for their wrapped text; and the "Information etc" list renamed in place.
 // Their behaviour is covered by the scenario files.
-#include "AppTestSupport.h"
+#include "MainWindowFixture.h"
 
 #include "DefaultStore.h"
 #include "Store.h"
@@ -19,21 +19,9 @@
 
 namespace {
 
-class InformationSpeedOtherPanelsTest : public ::testing::Test {
+class InformationSpeedOtherPanelsTest : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(storeDir.isValid());
-        seedDefaultStore(storeDir.path().toStdString());
-        Store::setCurrent(std::make_shared<Store>(storeDir.path().toStdString()));
-        form = std::make_unique<TForm1>();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
-
-    QTemporaryDir storeDir;
-    BoxRecorder recorder;
-    std::unique_ptr<TForm1> form;
+    InformationSpeedOtherPanelsTest() : MainWindowFixture(Seed::Windows95) {}
 };
 
 // The designer-named controls a user reads or operates; the pictures are left out, two of

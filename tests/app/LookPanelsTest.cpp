@@ -2,7 +2,7 @@
 // inside the panel, not overlapping, wrapped labels tall enough; and the exact texts
 // their opens take for the combo choices. Their behaviour is covered by the look-*.scn
 // scenario files; the preview lists' view preferences by PreferencesTest.
-#include "AppTestSupport.h"
+#include "MainWindowFixture.h"
 #include "PanelLayoutCheck.h"
 
 #include "ComboBox.h"
@@ -24,21 +24,7 @@
 
 namespace {
 
-class LookPanelsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(storeDir.isValid());
-        Store::setCurrent(std::make_shared<Store>(storeDir.path().toStdString()));
-        form = std::make_unique<TForm1>();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
-
-    QTemporaryDir storeDir;
-    BoxRecorder recorder;
-    std::unique_ptr<TForm1> form;
-};
+class LookPanelsTest : public MainWindowFixture {};
 
 TEST_F(LookPanelsTest, ControlsStandInTheDesignedOrderInsideThePanelWithoutOverlapping)
 {

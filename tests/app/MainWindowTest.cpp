@@ -1,6 +1,6 @@
 // The main window: its state at start, navigation between categories, lists and panels,
 // the status line, the toolbars and the links.
-#include "AppTestSupport.h"
+#include "MainWindowFixture.h"
 
 #include "AboutPanel.h"
 #include "DefaultStore.h"
@@ -35,18 +35,10 @@ public:
     explicit ProbePanel(TForm1& form) : TweakPanel(form, QStringLiteral("GroupBox99"), QStringLiteral("Probe")) {}
 };
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        // A fresh Windows 95 store, so that the tweak panels open as for a new user.
-        ASSERT_TRUE(storeDir.isValid());
-        seedDefaultStore(storeDir.path().toStdString());
-        Store::setCurrent(std::make_shared<Store>(storeDir.path().toStdString()));
-        form = std::make_unique<TForm1>();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
+    // A fresh Windows 95 store, so that the tweak panels open as for a new user.
+    MainWindowTest() : MainWindowFixture(Seed::Windows95) {}
 
     // The one tweak list on screen, by name.
     QString shownList() const
@@ -67,10 +59,6 @@ protected:
                 shown << name;
         return shown.join(QLatin1Char(','));
     }
-
-    QTemporaryDir storeDir;
-    BoxRecorder recorder;
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(MainWindowTest, StartsWithTheAboutPanelTheLookListAndTheWelcomeAtTheDesignedPlaces)

@@ -2,7 +2,7 @@
 // overlapping, every check-box caption shown whole, labels tall enough for their text),
 // and a policy value changed by another program between two opens. Their behaviour
 // through the user's clicks is covered by the scenario files.
-#include "AppTestSupport.h"
+#include "MainWindowFixture.h"
 
 #include "Store.h"
 #include "TRegistry.h"
@@ -22,17 +22,8 @@ namespace {
 
 const std::string ExplorerKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
-class PoliciesPanelsTest : public ::testing::Test {
+class PoliciesPanelsTest : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(storeDir.isValid());
-        Store::setCurrent(std::make_shared<Store>(storeDir.path().toStdString()));
-        form = std::make_unique<TForm1>();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
-
     // Another program's write: its own store on the same prefix.
     void writeOutside(const std::function<void(TRegistry&)>& change)
     {
@@ -44,10 +35,6 @@ protected:
         change(registry);
         registry.CloseKey();
     }
-
-    QTemporaryDir storeDir;
-    BoxRecorder recorder;
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(PoliciesPanelsTest, EveryControlFitsInItsPanelAndEveryCaptionShowsWhole)
