@@ -3,19 +3,15 @@
 // tall enough for their wrapped text; and the "Information etc" list renamed in place.
 // Their behaviour is covered by the scenario files.
 #include "MainWindowFixture.h"
+#include "PanelLayoutCheck.h"
 
-#include "DefaultStore.h"
 #include "Store.h"
-#include "StatusBar.h"
 #include "Unit1.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
-#include <memory>
 
 namespace {
 
@@ -38,41 +34,8 @@ TEST_F(InformationSpeedOtherPanelsTest, EveryControlFitsInItsPanelWithoutOverlap
     const char* const panels[] = {"GroupBox6",  "GroupBox8",  "GroupBox13", "GroupBox10",
                                   "GroupBox30", "GroupBox31", "GroupBox32", "GroupBox24",
                                   "GroupBox25", "GroupBox27", "GroupBox28"};
-    form->buildAllPanels();
-    for (const char* name : panels) {
-        SCOPED_TRACE(name);
-        auto* panel = form->panelArea()->findChild<QGroupBox*>(QLatin1String(name));
-        ASSERT_NE(panel, nullptr);
-        form->HideAllPanels();
-        panel->show();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(panel->size(), QSize(257, 342));
-
-        QList<QWidget*> controls;
-        for (QWidget* widget : panel->findChildren<QWidget*>())
-            if (widget->isVisible() && isControl(widget))
-                controls << widget;
-        ASSERT_FALSE(controls.isEmpty());
-        for (QWidget* control : controls) {
-            SCOPED_TRACE(control->objectName().toStdString());
-            const QRect place(control->mapTo(panel, QPoint(0, 0)), control->size());
-            EXPECT_TRUE(panel->rect().contains(place))
-                << "at " << place.x() << "," << place.y() << " size " << place.width() << "x"
-                << place.height();
-            if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap()) {
-                EXPECT_GE(label->height(), label->heightForWidth(label->width()));
-            }
-        }
-        for (QWidget* a : controls)
-            for (QWidget* b : controls) {
-                if (a >= b || a->isAncestorOf(b) || b->isAncestorOf(a))
-                    continue;
-                const QRect placeA(a->mapTo(panel, QPoint(0, 0)), a->size());
-                const QRect placeB(b->mapTo(panel, QPoint(0, 0)), b->size());
-                EXPECT_FALSE(placeA.intersects(placeB))
-                    << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
-            }
-    }
+    for (const char* name : panels)
+        expectControlsFit(*form, name, isControl);
 }
 
 TEST_F(InformationSpeedOtherPanelsTest, RenamedEntryStillOpensItsPanelAndDescribesIt)

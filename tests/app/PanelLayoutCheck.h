@@ -1,6 +1,8 @@
-// The layout check of the tweak-panel tests: a panel's controls stand in their designed
-// rows, top to bottom and left to right, inside the panel, without overlapping, none
-// squeezed below its minimum height and every wrapped label tall enough for its text.
+// The layout checks of the tweak-panel tests. expectDesignedLayout: a panel's controls
+// stand in their designed rows, top to bottom and left to right, inside the panel,
+// without overlapping, none squeezed below its minimum height and every wrapped label
+// tall enough for its text. expectControlsFit: the controls found in a panel stand
+// inside it without overlapping, every wrapped label tall enough for its text.
 #pragma once
 
 #include "TweakPanel.h"
@@ -13,6 +15,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 struct DesignedPanel {
@@ -26,16 +29,32 @@ inline QRect placeIn(const QWidget* panel, const QWidget* widget)
     return {widget->mapTo(panel, QPoint(0, 0)), widget->size()};
 }
 
+// The panel of that name, built and shown alone in the panel area; nullptr if none.
+inline QGroupBox* showPanel(TForm1& form, const char* name)
+{
+    form.buildAllPanels();
+    auto* panel = form.panelArea()->findChild<QGroupBox*>(QLatin1String(name));
+    if (!panel)
+        return nullptr;
+    form.HideAllPanels();
+    panel->show();
+    QCoreApplication::processEvents();
+    return panel;
+}
+
+inline void expectTallEnoughIfWrapped(const QWidget* widget)
+{
+    if (auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap()) {
+        EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+    }
+}
+
 // Shows the panel and checks it; failures name the panel and the control.
 inline void expectDesignedLayout(TForm1& form, const DesignedPanel& designed)
 {
     SCOPED_TRACE(designed.name);
-    form.buildAllPanels();
-    auto* panel = form.panelArea()->findChild<QGroupBox*>(QLatin1String(designed.name));
+    QGroupBox* panel = showPanel(form, designed.name);
     ASSERT_NE(panel, nullptr);
-    form.HideAllPanels();
-    panel->show();
-    QCoreApplication::processEvents();
     EXPECT_EQ(panel->geometry(), TweakPanel::designedPlace());
 
     std::vector<const QWidget*> all;
@@ -56,9 +75,7 @@ inline void expectDesignedLayout(TForm1& form, const DesignedPanel& designed)
             EXPECT_GT(place.left(), previousRight);
             // A row squeezed below its minimum cuts its text or box off.
             EXPECT_GE(widget->height(), widget->minimumSizeHint().height());
-            if (auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap()) {
-                EXPECT_GE(label->height(), label->heightForWidth(label->width()));
-            }
+            expectTallEnoughIfWrapped(widget);
             previousRight = place.right();
             rowBottom = std::max(rowBottom, place.bottom());
             all.push_back(widget);
@@ -71,6 +88,42 @@ inline void expectDesignedLayout(TForm1& form, const DesignedPanel& designed)
                 EXPECT_FALSE(placeIn(panel, a).intersects(placeIn(panel, b)))
                     << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
             }
+        }
+    }
+}
+
+// Shows the panel and checks the visible controls isControl picks; checkControl adds a
+// check of its own to each. A control and one inside it may overlap.
+inline void expectControlsFit(TForm1& form, const char* name,
+                              const std::function<bool(const QWidget*)>& isControl,
+                              const std::function<void(const QWidget*)>& checkControl = {})
+{
+    SCOPED_TRACE(name);
+    QGroupBox* panel = showPanel(form, name);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->size(), TweakPanel::designedPlace().size());
+
+    std::vector<const QWidget*> controls;
+    for (const QWidget* widget : panel->findChildren<QWidget*>())
+        if (widget->isVisible() && isControl(widget))
+            controls.push_back(widget);
+    ASSERT_FALSE(controls.empty());
+    for (const QWidget* control : controls) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        const QRect place = placeIn(panel, control);
+        EXPECT_TRUE(panel->rect().contains(place))
+            << "at " << place.x() << "," << place.y() << " size " << place.width() << "x"
+            << place.height();
+        expectTallEnoughIfWrapped(control);
+        if (checkControl)
+            checkControl(control);
+    }
+    for (const QWidget* a : controls) {
+        for (const QWidget* b : controls) {
+            if (a >= b || a->isAncestorOf(b) || b->isAncestorOf(a))
+                continue;
+            EXPECT_FALSE(placeIn(panel, a).intersects(placeIn(panel, b)))
+                << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
         }
     }
 }

@@ -3,6 +3,7 @@
 // and a policy value changed by another program between two opens. Their behaviour
 // through the user's clicks is covered by the scenario files.
 #include "MainWindowFixture.h"
+#include "PanelLayoutCheck.h"
 
 #include "Store.h"
 #include "TRegistry.h"
@@ -11,12 +12,8 @@
 #include "tweaks/policies/NetworkPoliciesPanel.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QTemporaryDir>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -39,46 +36,17 @@ protected:
 
 TEST_F(PoliciesPanelsTest, EveryControlFitsInItsPanelAndEveryCaptionShowsWhole)
 {
-    form->buildAllPanels();
-    for (const char* name : {"GroupBox33", "GroupBox34", "GroupBox35", "GroupBox36"}) {
-        SCOPED_TRACE(name);
-        auto* panel = form->panelArea()->findChild<QGroupBox*>(QLatin1String(name));
-        ASSERT_NE(panel, nullptr);
-        form->HideAllPanels();
-        panel->show();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(panel->size(), QSize(257, 342));
-
-        QList<QWidget*> controls;
-        for (QWidget* widget : panel->findChildren<QWidget*>())
-            if (widget->isVisible() && !widget->objectName().isEmpty()
-                && !widget->objectName().startsWith(QLatin1String("qt_")))
-                controls << widget;
-        ASSERT_FALSE(controls.isEmpty());
-        for (QWidget* control : controls) {
-            SCOPED_TRACE(control->objectName().toStdString());
-            const QRect place(control->mapTo(panel, QPoint(0, 0)), control->size());
-            EXPECT_TRUE(panel->rect().contains(place))
-                << "at " << place.x() << "," << place.y() << " size " << place.width() << "x"
-                << place.height();
-            // A check box's caption does not wrap: it is cut off when the box is narrower.
-            if (auto* box = qobject_cast<QCheckBox*>(control)) {
-                EXPECT_LE(box->sizeHint().width(), box->width());
-            }
-            if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap()) {
-                EXPECT_GE(label->height(), label->heightForWidth(label->width()));
-            }
+    const auto isControl = [](const QWidget* widget) {
+        return !widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_"));
+    };
+    // A check box's caption does not wrap: it is cut off when the box is narrower.
+    const auto captionWhole = [](const QWidget* control) {
+        if (auto* box = qobject_cast<const QCheckBox*>(control)) {
+            EXPECT_LE(box->sizeHint().width(), box->width());
         }
-        for (QWidget* a : controls)
-            for (QWidget* b : controls) {
-                if (a >= b || a->isAncestorOf(b) || b->isAncestorOf(a))
-                    continue;
-                const QRect placeA(a->mapTo(panel, QPoint(0, 0)), a->size());
-                const QRect placeB(b->mapTo(panel, QPoint(0, 0)), b->size());
-                EXPECT_FALSE(placeA.intersects(placeB))
-                    << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
-            }
-    }
+    };
+    for (const char* name : {"GroupBox33", "GroupBox34", "GroupBox35", "GroupBox36"})
+        expectControlsFit(*form, name, isControl, captionWhole);
 }
 
 TEST_F(PoliciesPanelsTest, ASecondOpenShowsWhatAnotherProgramChangedMeanwhile)
