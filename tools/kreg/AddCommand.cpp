@@ -4,6 +4,7 @@
 #include "KregSession.h"
 #include "RegistryTypes.h"
 #include "Store.h"
+#include "Switches.h"
 #include "Unicode.h"
 
 #include <cerrno>
@@ -215,36 +216,18 @@ int AddCommand::run(KregSession& session, const std::vector<std::string>& args)
 
     std::optional<std::string> valueName, typeText, dataText;
     char16_t separator = 0;
-    bool valueEmpty = false, force = false, view32 = false, view64 = false;
-    for (size_t i = 2; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.empty() || (arg[0] != '/' && arg[0] != '-'))
-            return session.syntaxError(args[0]);
-        const std::string sw = lower(arg.substr(1));
-        bool* flag = sw == "ve" ? &valueEmpty : sw == "f" ? &force
-                   : sw == "reg:32" ? &view32 : sw == "reg:64" ? &view64 : nullptr;
-        std::optional<std::string>* operand = sw == "v" ? &valueName : sw == "t" ? &typeText
-                                            : sw == "d" ? &dataText : nullptr;
-        if (flag) {
-            if (*flag)
-                return session.syntaxError(args[0]);
-            *flag = true;
-        } else if (operand) {
-            if (*operand || i + 1 >= args.size())
-                return session.syntaxError(args[0]);
-            *operand = args[++i];
-        } else if (sw == "s") {
-            if (i + 1 >= args.size())
-                return session.syntaxError(args[0]);
-            const std::u16string sep = toUtf16(args[++i]);
+    bool valueEmpty = false, force = false;
+    Switches switches;
+    switches.operand("v", valueName).flag("ve", valueEmpty).operand("t", typeText)
+        .operand("d", dataText).flag("f", force)
+        .repeatableOperand("s", [&separator](const std::string& text) {
+            const std::u16string sep = toUtf16(text);
             if (sep.size() != 1)
-                return session.syntaxError(args[0]);
+                return false;
             separator = sep[0];
-        } else {
-            return session.syntaxError(args[0]);
-        }
-    }
-    if ((valueName && valueEmpty) || (view32 && view64))
+            return true;
+        });
+    if (!switches.read(args, 2) || (valueName && valueEmpty))
         return session.syntaxError(args[0]);
 
     // Everything is checked before anything is written: reg creates the key first and

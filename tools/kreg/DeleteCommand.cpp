@@ -3,6 +3,7 @@
 #include "KeyArgument.h"
 #include "KregSession.h"
 #include "Store.h"
+#include "Switches.h"
 #include "Unicode.h"
 
 #include <optional>
@@ -47,29 +48,10 @@ int DeleteCommand::run(KregSession& session, const std::vector<std::string>& arg
         return 1;
 
     std::optional<std::string> valueName;
-    bool valueEmpty = false, valueAll = false, force = false, view32 = false, view64 = false;
-    for (size_t i = 2; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.empty() || (arg[0] != '/' && arg[0] != '-'))
-            return session.syntaxError(args[0]);
-        std::string sw = arg.substr(1);
-        for (char& c : sw)
-            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        bool* flag = sw == "ve" ? &valueEmpty : sw == "va" ? &valueAll : sw == "f" ? &force
-                   : sw == "reg:32" ? &view32 : sw == "reg:64" ? &view64 : nullptr;
-        if (flag) {
-            if (*flag)
-                return session.syntaxError(args[0]);
-            *flag = true;
-        } else if (sw == "v") {
-            if (valueName || i + 1 >= args.size())
-                return session.syntaxError(args[0]);
-            valueName = args[++i];
-        } else {
-            return session.syntaxError(args[0]);
-        }
-    }
-    if (int(valueName.has_value()) + int(valueEmpty) + int(valueAll) > 1 || (view32 && view64))
+    bool valueEmpty = false, valueAll = false, force = false;
+    Switches switches;
+    switches.operand("v", valueName).flag("ve", valueEmpty).flag("va", valueAll).flag("f", force);
+    if (!switches.read(args, 2) || int(valueName.has_value()) + int(valueEmpty) + int(valueAll) > 1)
         return session.syntaxError(args[0]);
 
     const bool wholeKey = !valueName && !valueEmpty && !valueAll;

@@ -3,6 +3,7 @@
 #include "KeyArgument.h"
 #include "KregSession.h"
 #include "RegFileWriter.h"
+#include "Switches.h"
 #include "Unicode.h"
 
 #include <cerrno>
@@ -98,26 +99,9 @@ int ExportCommand::run(KregSession& session, const std::vector<std::string>& all
     const std::optional<KeyArgument> key = KeyArgument::parse(args[1], session);
     if (!key)
         return 1;
-    bool overwrite = false, view32 = false, view64 = false;
-    for (size_t i = 3; i < args.size(); ++i) {
-        std::string sw = args[i];
-        for (char& c : sw)
-            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        if (sw == "/y" || sw == "-y") {
-            overwrite = true; // reg accepts it twice
-        } else if (sw == "/reg:32" || sw == "-reg:32") {
-            if (view32)
-                return session.syntaxError(args[0]);
-            view32 = true;
-        } else if (sw == "/reg:64" || sw == "-reg:64") {
-            if (view64)
-                return session.syntaxError(args[0]);
-            view64 = true;
-        } else {
-            return session.syntaxError(args[0]);
-        }
-    }
-    if (view32 && view64)
+    bool overwrite = false;
+    // reg accepts /y twice.
+    if (!Switches().repeatableFlag("y", overwrite).read(args, 3))
         return session.syntaxError(args[0]);
 
     // A copy, since following a link further down looks the store up again.

@@ -3,6 +3,7 @@
 #include "KregSession.h"
 #include "RegFileReader.h"
 #include "Store.h"
+#include "Switches.h"
 
 #include <fstream>
 #include <iterator>
@@ -25,18 +26,7 @@ const char ImportCommand::help[] =
 
 int ImportCommand::run(KregSession& session, const std::vector<std::string>& args)
 {
-    bool view32 = false, view64 = false;
-    for (size_t i = 2; i < args.size(); ++i) {
-        std::string sw = args[i];
-        for (char& c : sw)
-            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        bool* flag = sw == "/reg:32" || sw == "-reg:32" ? &view32
-                   : sw == "/reg:64" || sw == "-reg:64" ? &view64 : nullptr;
-        if (!flag || *flag)
-            return session.syntaxError(args[0]);
-        *flag = true;
-    }
-    if (view32 && view64)
+    if (!Switches().read(args, 2))
         return session.syntaxError(args[0]);
 
     const std::string& file = args[1];

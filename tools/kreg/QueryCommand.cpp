@@ -3,6 +3,7 @@
 #include "KeyArgument.h"
 #include "KregSession.h"
 #include "RegistryTypes.h"
+#include "Switches.h"
 #include "Unicode.h"
 
 #include <cstdio>
@@ -144,29 +145,10 @@ int QueryCommand::run(KregSession& session, const std::vector<std::string>& args
         return 1;
 
     std::optional<std::string> valueName;
-    bool valueEmpty = false, recurse = false, view32 = false, view64 = false;
-    for (size_t i = 2; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.empty() || (arg[0] != '/' && arg[0] != '-'))
-            return session.syntaxError(args[0]);
-        std::string sw = arg.substr(1);
-        for (char& c : sw)
-            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        bool* flag = sw == "ve" ? &valueEmpty : sw == "s" ? &recurse
-                   : sw == "reg:32" ? &view32 : sw == "reg:64" ? &view64 : nullptr;
-        if (flag) {
-            if (*flag)
-                return session.syntaxError(args[0]);
-            *flag = true;
-        } else if (sw == "v") {
-            if (valueName || i + 1 >= args.size())
-                return session.syntaxError(args[0]);
-            valueName = args[++i];
-        } else {
-            return session.syntaxError(args[0]);
-        }
-    }
-    if ((valueName && valueEmpty) || (view32 && view64))
+    bool valueEmpty = false, recurse = false;
+    Switches switches;
+    switches.operand("v", valueName).flag("ve", valueEmpty).flag("s", recurse);
+    if (!switches.read(args, 2) || (valueName && valueEmpty))
         return session.syntaxError(args[0]);
 
     ValueFilter filter;
