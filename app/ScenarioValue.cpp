@@ -1,5 +1,7 @@
 #include "ScenarioValue.h"
 
+#include "Unicode.h"
+
 #include <QStringList>
 
 namespace {
@@ -29,21 +31,12 @@ const TypeName typeNames[] = {
 
 std::vector<uint8_t> utf16Bytes(const QString& text)
 {
-    std::vector<uint8_t> bytes;
-    bytes.reserve(static_cast<size_t>(text.size()) * 2);
-    for (QChar c : text) {
-        bytes.push_back(static_cast<uint8_t>(c.unicode() & 0xff));
-        bytes.push_back(static_cast<uint8_t>(c.unicode() >> 8));
-    }
-    return bytes;
+    return toUtf16LeBytes(text.toStdU16String());
 }
 
 QString fromUtf16Bytes(const std::vector<uint8_t>& bytes)
 {
-    QString text;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        text.append(QChar(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8))));
-    return text;
+    return QString::fromStdU16String(fromUtf16LeBytes(bytes));
 }
 
 bool isStringType(uint32_t type)

@@ -566,16 +566,13 @@ void writeValue(std::string& out, const RegValue& v) {
         out += "\"=";
     }
 
-    const size_t units = v.data.size() / 2;
     const bool terminated = v.data.size() >= 2 && v.data.size() % 2 == 0 &&
                             v.data[v.data.size() - 2] == 0 && v.data[v.data.size() - 1] == 0;
     if ((v.type == REG_SZ || v.type == REG_EXPAND_SZ || v.type == REG_MULTI_SZ) && terminated) {
         if (v.type != REG_SZ)
             out += v.type == REG_EXPAND_SZ ? "str(2):" : "str(7):";
-        std::u16string text;
-        text.reserve(units - 1);
-        for (size_t i = 0; i + 1 < units; ++i)
-            text.push_back(static_cast<char16_t>(v.data[2 * i] | (v.data[2 * i + 1] << 8)));
+        const std::u16string text =
+            fromUtf16LeBytes(std::span(v.data).first(v.data.size() - 2));
         out += '"';
         appendWineEscaped(out, text, "\"");
         out += "\"\n";

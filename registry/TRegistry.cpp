@@ -23,13 +23,7 @@ namespace {
 // REG_SZ as Windows stores it: UTF-16LE with a terminating NUL.
 std::vector<uint8_t> stringData(const std::string& text)
 {
-    const std::u16string units = toUtf16(text);
-    std::vector<uint8_t> data;
-    data.reserve(units.size() * 2 + 2);
-    for (const char16_t unit : units) {
-        data.push_back(static_cast<uint8_t>(unit & 0xff));
-        data.push_back(static_cast<uint8_t>(unit >> 8));
-    }
+    std::vector<uint8_t> data = toUtf16LeBytes(toUtf16(text));
     data.push_back(0);
     data.push_back(0);
     return data;
@@ -38,14 +32,8 @@ std::vector<uint8_t> stringData(const std::string& text)
 // The text up to the first NUL; an odd last byte is not a whole character and is left out.
 std::string stringOf(const std::vector<uint8_t>& data)
 {
-    std::u16string units;
-    for (size_t i = 0; i + 1 < data.size(); i += 2) {
-        const char16_t unit = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
-        if (unit == 0)
-            break;
-        units.push_back(unit);
-    }
-    return toUtf8(units);
+    const std::u16string units = fromUtf16LeBytes(data);
+    return toUtf8(std::u16string_view(units).substr(0, units.find(u'\0')));
 }
 
 } // namespace

@@ -80,3 +80,23 @@ std::string toUtf8(std::u16string_view utf16)
     }
     return out;
 }
+
+std::vector<uint8_t> toUtf16LeBytes(std::u16string_view units)
+{
+    std::vector<uint8_t> bytes;
+    bytes.reserve(units.size() * 2);
+    for (const char16_t unit : units) {
+        bytes.push_back(static_cast<uint8_t>(unit & 0xff));
+        bytes.push_back(static_cast<uint8_t>(unit >> 8));
+    }
+    return bytes;
+}
+
+std::u16string fromUtf16LeBytes(std::span<const uint8_t> bytes)
+{
+    std::u16string units;
+    units.reserve(bytes.size() / 2);
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+        units.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
+    return units;
+}

@@ -64,17 +64,6 @@ std::string lower(std::string s)
     return s;
 }
 
-std::vector<uint8_t> bytes(std::u16string_view text)
-{
-    std::vector<uint8_t> out;
-    out.reserve(text.size() * 2);
-    for (char16_t u : text) {
-        out.push_back(static_cast<uint8_t>(u & 0xff));
-        out.push_back(static_cast<uint8_t>(u >> 8));
-    }
-    return out;
-}
-
 int hexDigit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -137,7 +126,7 @@ std::optional<std::vector<uint8_t>> AddCommand::encodeData(KregSession& session,
     case REG_EXPAND_SZ: {
         std::u16string units = toUtf16(text);
         units.push_back(0);
-        return bytes(units);
+        return toUtf16LeBytes(units);
     }
     case REG_DWORD:
     case REG_DWORD_BIG_ENDIAN:
@@ -199,7 +188,7 @@ std::optional<std::vector<uint8_t>> AddCommand::encodeData(KregSession& session,
         if (!out.empty() && out.back() != 0)
             out.push_back(0);
         out.push_back(0);
-        return bytes(out);
+        return toUtf16LeBytes(out);
     }
     default:
         break;

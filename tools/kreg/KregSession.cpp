@@ -1,6 +1,7 @@
 #include "KregSession.h"
 
 #include "KeyPath.h"
+#include "Unicode.h"
 #include "WineName.h"
 
 #include <istream>
@@ -29,9 +30,7 @@ std::optional<Location> linkTarget(const RegKey& key)
     const RegValue* value = key.findValue(u"SymbolicLinkValue");
     if (!value || value->type != REG_LINK)
         return std::nullopt;
-    std::u16string target;
-    for (size_t i = 0; i + 1 < value->data.size(); i += 2)
-        target.push_back(static_cast<char16_t>(value->data[i] | (value->data[i + 1] << 8)));
+    std::u16string target = fromUtf16LeBytes(value->data);
     while (!target.empty() && target.back() == 0)
         target.pop_back();
     struct Branch {

@@ -43,14 +43,6 @@ const char QueryCommand::help[] =
 
 namespace {
 
-std::u16string units(const std::vector<uint8_t>& data)
-{
-    std::u16string text;
-    for (size_t i = 0; i + 1 < data.size(); i += 2)
-        text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
-    return text;
-}
-
 // The little-endian number in the first `width` bytes. Shorter data is taken as what it
 // is (zero-extended); reg prints whatever its buffer held before.
 std::string number(const std::vector<uint8_t>& data, size_t width)
@@ -104,7 +96,7 @@ std::string QueryCommand::dataText(uint32_t type, const std::vector<uint8_t>& da
     }
     case REG_SZ:
     case REG_EXPAND_SZ: {
-        const std::u16string text = units(data);
+        const std::u16string text = fromUtf16LeBytes(data);
         return toUtf8(std::u16string_view(text).substr(0, text.find(u'\0')));
     }
     case REG_DWORD:
@@ -118,7 +110,7 @@ std::string QueryCommand::dataText(uint32_t type, const std::vector<uint8_t>& da
         // The strings separated by "\0". Only the terminators actually present are
         // dropped: reg drops two units blindly and so cuts off the last character of a
         // list with a single terminator.
-        std::u16string text = units(data);
+        std::u16string text = fromUtf16LeBytes(data);
         for (int i = 0; i < 2 && !text.empty() && text.back() == 0; ++i)
             text.pop_back();
         std::string shown;

@@ -88,17 +88,6 @@ bool startsWithNoCase(std::u16string_view s, size_t pos, std::u16string_view wor
     return true;
 }
 
-std::vector<uint8_t> toBytes(std::u16string_view text)
-{
-    std::vector<uint8_t> out;
-    out.reserve(text.size() * 2);
-    for (char16_t u : text) {
-        out.push_back(static_cast<uint8_t>(u & 0xff));
-        out.push_back(static_cast<uint8_t>(u >> 8));
-    }
-    return out;
-}
-
 class Parser {
 public:
     Parser(std::vector<Line> lines, std::vector<std::string>& warnings)
@@ -267,7 +256,7 @@ private:
             data.push_back(0);
             change.kind = RegFileChange::Kind::SetValue;
             change.type = REG_SZ;
-            change.data = toBytes(data);
+            change.data = toUtf16LeBytes(data);
             ++m_index;
         } else if (startsWithNoCase(text, pos, u"dword:")) {
             pos = skipBlanks(text, pos + 6);
@@ -361,7 +350,7 @@ private:
                 text.push_back(CodePage1252::decode(b));
             if (text.back() != 0)
                 text.push_back(0);
-            change.data = toBytes(text);
+            change.data = toUtf16LeBytes(text);
         } else if (change.data.size() % 2 == 0) {
             const size_t n = change.data.size();
             if (change.data[n - 1] != 0 || change.data[n - 2] != 0) {

@@ -2,6 +2,7 @@
 
 #include "CodePage1252.h"
 #include "RegistryTypes.h"
+#include "Unicode.h"
 
 #include <cstdio>
 
@@ -13,14 +14,6 @@ constexpr size_t wrapColumn = 76;
 std::u16string ascii(std::string_view text)
 {
     return std::u16string(text.begin(), text.end());
-}
-
-std::u16string units(const std::vector<uint8_t>& data)
-{
-    std::u16string text;
-    for (size_t i = 0; i + 1 < data.size(); i += 2)
-        text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
-    return text;
 }
 
 // .reg escaping: backslash, quote, CR and LF; the text ends at its first NUL.
@@ -63,7 +56,7 @@ void RegFileWriter::value(const RegValue& value)
 
     if (value.type == REG_SZ) {
         // At most size/2 - 1 characters: the last unit is taken for the terminator.
-        std::u16string text = units(data);
+        std::u16string text = fromUtf16LeBytes(data);
         text.resize(data.size() >= 2 ? data.size() / 2 - 1 : 0);
         m_text += namePart + u"\"" + escaped(text) + u"\"\r\n";
         return;
@@ -86,7 +79,7 @@ void RegFileWriter::value(const RegValue& value)
     if (m_format == Format::Regedit4 &&
         (value.type == REG_EXPAND_SZ || value.type == REG_MULTI_SZ)) {
         // REGEDIT4 keeps these strings in the ANSI code page, one byte per character.
-        const std::string ansi = CodePage1252::encode(units(data));
+        const std::string ansi = CodePage1252::encode(fromUtf16LeBytes(data));
         hexData(namePart, tag, std::vector<uint8_t>(ansi.begin(), ansi.end()));
         return;
     }
