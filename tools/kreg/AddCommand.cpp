@@ -47,12 +47,7 @@ const char AddCommand::help[] =
     "  /f\r\n"
     "     Modify the registry without prompting for confirmation.\r\n"
     "\r\n"
-    "  /reg:32\r\n"
-    "     Access the registry using the 32-bit view.\r\n"
-    "\r\n"
-    "  /reg:64\r\n"
-    "     Access the registry using the 64-bit view.\r\n"
-    "\r\n";
+    KREG_VIEW_HELP;
 
 namespace {
 

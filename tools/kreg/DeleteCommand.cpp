@@ -34,12 +34,7 @@ const char DeleteCommand::help[] =
     "     Delete a registry key (including all subkeys and values) without\r\n"
     "     prompting for confirmation.\r\n"
     "\r\n"
-    "  /reg:32\r\n"
-    "     Access the registry using the 32-bit view.\r\n"
-    "\r\n"
-    "  /reg:64\r\n"
-    "     Access the registry using the 64-bit view.\r\n"
-    "\r\n";
+    KREG_VIEW_HELP;
 
 int DeleteCommand::run(KregSession& session, const std::vector<std::string>& args)
 {

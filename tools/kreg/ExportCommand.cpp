@@ -36,12 +36,7 @@ const char ExportCommand::help[] =
     "     Write the Windows 95 format (REGEDIT4, code page 1252) instead of\r\n"
     "     Windows Registry Editor Version 5.00 (UTF-16).\r\n"
     "\r\n"
-    "  /reg:32\r\n"
-    "     Access the registry using the 32-bit view.\r\n"
-    "\r\n"
-    "  /reg:64\r\n"
-    "     Access the registry using the 64-bit view.\r\n"
-    "\r\n";
+    KREG_VIEW_HELP;
 
 std::string ExportCommand::fileErrorText(int error)
 {

@@ -17,12 +17,7 @@ const char ImportCommand::help[] =
     "  <file>\r\n"
     "     The name and path of the registry file to import.\r\n"
     "\r\n"
-    "  /reg:32\r\n"
-    "     Access the registry using the 32-bit view.\r\n"
-    "\r\n"
-    "  /reg:64\r\n"
-    "     Access the registry using the 64-bit view.\r\n"
-    "\r\n";
+    KREG_VIEW_HELP;
 
 int ImportCommand::run(KregSession& session, const std::vector<std::string>& args)
 {

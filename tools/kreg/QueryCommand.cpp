@@ -34,12 +34,7 @@ const char QueryCommand::help[] =
     "  /s\r\n"
     "     List all registry entries under <key> and its subkeys.\r\n"
     "\r\n"
-    "  /reg:32\r\n"
-    "     Access the registry using the 32-bit view.\r\n"
-    "\r\n"
-    "  /reg:64\r\n"
-    "     Access the registry using the 64-bit view.\r\n"
-    "\r\n";
+    KREG_VIEW_HELP;
 
 namespace {
 

@@ -9,6 +9,16 @@
 #include <string>
 #include <vector>
 
+// The paragraph of reg's help texts that explains /reg:32 and /reg:64, shared by the
+// commands' help.
+#define KREG_VIEW_HELP \
+    "  /reg:32\r\n" \
+    "     Access the registry using the 32-bit view.\r\n" \
+    "\r\n" \
+    "  /reg:64\r\n" \
+    "     Access the registry using the 64-bit view.\r\n" \
+    "\r\n"
+
 class Switches {
 public:
     Switches();
