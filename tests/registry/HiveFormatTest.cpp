@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "RegistryTypes.h"
+#include "StoreTestSupport.h"
 #include "Unicode.h"
 #include "WineEscape.h"
 
@@ -13,6 +14,10 @@
 #include <vector>
 
 namespace {
+
+using storetest::bytes;
+using storetest::sz;
+using storetest::utf16Bytes;
 
 constexpr uint64_t kLoadTime = 0x1dd89410062e23eULL; // 1796974016.33 s after 1970
 constexpr const char* kSignature = "WINE REGISTRY Version 2\n";
@@ -35,34 +40,10 @@ void dropRawText(RegKey& key) {
         dropRawText(*sub);
 }
 
-std::vector<uint8_t> bytes(std::initializer_list<int> list) {
-    std::vector<uint8_t> out;
-    for (int b : list)
-        out.push_back(static_cast<uint8_t>(b));
-    return out;
-}
-
-std::vector<uint8_t> utf16Bytes(std::u16string_view text) {
-    std::vector<uint8_t> out;
-    for (char16_t c : text) {
-        out.push_back(static_cast<uint8_t>(c & 0xFF));
-        out.push_back(static_cast<uint8_t>(c >> 8));
-    }
-    return out;
-}
-
 std::string repeated(const std::string& text, int times) {
     std::string out;
     for (int i = 0; i < times; ++i)
         out += text;
-    return out;
-}
-
-// A string value's data as Wine stores it: UTF-16LE with one terminating 0 unit.
-std::vector<uint8_t> sz(std::u16string_view text) {
-    auto out = utf16Bytes(text);
-    out.push_back(0);
-    out.push_back(0);
     return out;
 }
 

@@ -15,27 +15,6 @@ using namespace storetest;
 
 namespace {
 
-std::vector<uint8_t> sz(const std::u16string& text)
-{
-    std::vector<uint8_t> data;
-    for (char16_t unit : text) {
-        data.push_back(static_cast<uint8_t>(unit & 0xff));
-        data.push_back(static_cast<uint8_t>(unit >> 8));
-    }
-    data.insert(data.end(), {0, 0});
-    return data;
-}
-
-std::string errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const RegistryError& error) {
-        return error.what();
-    }
-    return {};
-}
-
 // Sets or clears an environment variable for one scope.
 class EnvGuard {
 public:

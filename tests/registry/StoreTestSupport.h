@@ -3,21 +3,66 @@
 
 #include "Clock.h"
 #include "FileIo.h"
+#include "RegistryError.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace storetest {
 
 // A fixed time for byte-exact files: #time=1dd89410062e23e.
 constexpr uint64_t fixedTime = 0x1dd89410062e23eULL;
+
+// Data given as a list of byte values.
+inline std::vector<uint8_t> bytes(std::initializer_list<int> list)
+{
+    std::vector<uint8_t> data;
+    for (const int b : list)
+        data.push_back(static_cast<uint8_t>(b));
+    return data;
+}
+
+// UTF-16LE bytes of text, spelled out here rather than taken from the code under test.
+inline std::vector<uint8_t> utf16Bytes(std::u16string_view text)
+{
+    std::vector<uint8_t> data;
+    for (const char16_t unit : text) {
+        data.push_back(static_cast<uint8_t>(unit & 0xff));
+        data.push_back(static_cast<uint8_t>(unit >> 8));
+    }
+    return data;
+}
+
+// A string value's data as Wine stores it: UTF-16LE with one terminating 0 unit.
+inline std::vector<uint8_t> sz(std::u16string_view text)
+{
+    std::vector<uint8_t> data = utf16Bytes(text);
+    data.insert(data.end(), {0, 0});
+    return data;
+}
+
+// The message of the RegistryError that f throws, or "" when it throws none.
+inline std::string errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const RegistryError& error) {
+        return error.what();
+    }
+    return {};
+}
 
 inline std::string readFile(const std::filesystem::path& file)
 {

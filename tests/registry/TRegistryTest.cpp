@@ -11,37 +11,6 @@ using namespace storetest;
 
 namespace {
 
-std::vector<uint8_t> bytes(std::initializer_list<int> list)
-{
-    std::vector<uint8_t> data;
-    for (int b : list)
-        data.push_back(static_cast<uint8_t>(b));
-    return data;
-}
-
-std::vector<uint8_t> utf16z(const std::u16string& text)
-{
-    std::vector<uint8_t> data;
-    for (char16_t unit : text) {
-        data.push_back(static_cast<uint8_t>(unit & 0xff));
-        data.push_back(static_cast<uint8_t>(unit >> 8));
-    }
-    data.push_back(0);
-    data.push_back(0);
-    return data;
-}
-
-// The message of the RegistryError that f throws, or "" when it throws none.
-std::string errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const RegistryError& error) {
-        return error.what();
-    }
-    return {};
-}
-
 class TRegistryTest : public StoreFixture {
 protected:
     // Puts values of any type and data under HKCU\T, as another program could have.
@@ -66,16 +35,16 @@ TEST_F(TRegistryTest, ReadStringFollowsTheTypeAndStopsAtTheFirstNul)
         std::string error;
     };
     const Case cases[] = {
-        {"a string", REG_SZ, utf16z(u"abc"), "abc", ""},
-        {"text after a NUL is not read", REG_SZ, utf16z(std::u16string(u"ab\0cd", 5)), "ab", ""},
-        {"an expandable string, unexpanded", REG_EXPAND_SZ, utf16z(u"%SystemRoot%\\x"), "%SystemRoot%\\x", ""},
+        {"a string", REG_SZ, sz(u"abc"), "abc", ""},
+        {"text after a NUL is not read", REG_SZ, sz(std::u16string(u"ab\0cd", 5)), "ab", ""},
+        {"an expandable string, unexpanded", REG_EXPAND_SZ, sz(u"%SystemRoot%\\x"), "%SystemRoot%\\x", ""},
         {"a string without its NUL", REG_SZ, bytes({'a', 0, 'b', 0}), "ab", ""},
         {"an odd last byte is no character", REG_SZ, bytes({'a', 0, 'b'}), "a", ""},
         {"zero-length data", REG_SZ, {}, "", ""},
-        {"non-ASCII text comes back as UTF-8", REG_SZ, utf16z(u"caf\u00e9 \u4e2d"), "caf\xc3\xa9 \xe4\xb8\xad", ""},
+        {"non-ASCII text comes back as UTF-8", REG_SZ, sz(u"caf\u00e9 \u4e2d"), "caf\xc3\xa9 \xe4\xb8\xad", ""},
         {"a DWORD", REG_DWORD, bytes({1, 0, 0, 0}), "", "Invalid data type for 'v'"},
         {"binary data", REG_BINARY, bytes({'a', 0, 0, 0}), "", "Invalid data type for 'v'"},
-        {"a multi-string", REG_MULTI_SZ, utf16z(std::u16string(u"a\0", 2)), "", "Invalid data type for 'v'"},
+        {"a multi-string", REG_MULTI_SZ, sz(std::u16string(u"a\0", 2)), "", "Invalid data type for 'v'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -105,8 +74,8 @@ TEST_F(TRegistryTest, ReadIntegerAcceptsOnlyDwordsOfAtMostFourBytes)
         {"more than 4 bytes", REG_DWORD, bytes({1, 0, 0, 0, 0}), 0, "Failed to get data for 'v'"},
         {"a QWORD is too long before it is the wrong type", REG_QWORD, bytes({1, 0, 0, 0, 0, 0, 0, 0}), 0,
          "Failed to get data for 'v'"},
-        {"a string of 4 bytes", REG_SZ, utf16z(u"1"), 0, "Invalid data type for 'v'"},
-        {"a string of 6 bytes", REG_SZ, utf16z(u"12"), 0, "Failed to get data for 'v'"},
+        {"a string of 4 bytes", REG_SZ, sz(u"1"), 0, "Invalid data type for 'v'"},
+        {"a string of 6 bytes", REG_SZ, sz(u"12"), 0, "Failed to get data for 'v'"},
         {"binary of 4 bytes", REG_BINARY, bytes({1, 0, 0, 0}), 0, "Invalid data type for 'v'"},
         {"a big-endian DWORD", REG_DWORD_BIG_ENDIAN, bytes({0, 0, 0, 1}), 0, "Invalid data type for 'v'"},
     };
@@ -149,7 +118,7 @@ TEST_F(TRegistryTest, WritesStoreStringsAndIntegersAsWindowsDoes)
     };
     const Expect expected[] = {
         {u"s", REG_SZ, bytes({'h', 0, 0xe9, 0, 0, 0})},
-        {u"", REG_SZ, utf16z(u"default")},
+        {u"", REG_SZ, sz(u"default")},
         {u"empty", REG_SZ, bytes({0, 0})},
         {u"i", REG_DWORD, bytes({0xfe, 0xff, 0xff, 0xff})},
         {u"yes", REG_DWORD, bytes({1, 0, 0, 0})},
@@ -166,7 +135,7 @@ TEST_F(TRegistryTest, WritesStoreStringsAndIntegersAsWindowsDoes)
 
 TEST_F(TRegistryTest, WithoutAnOpenKeyReadsFindNothingAndWritesFail)
 {
-    seed(u"v", REG_SZ, utf16z(u"x"));
+    seed(u"v", REG_SZ, sz(u"x"));
     TRegistry reg(store);
     ASSERT_FALSE(reg.OpenKey("Missing", false));
     EXPECT_EQ(reg.ReadString("v"), "");
@@ -319,13 +288,13 @@ TEST_F(TRegistryTest, RenameValueOnlyWhenOldExistsWithDataAndNewDoesNot)
         bool renamed;
     };
     const Case cases[] = {
-        {"a string", u"old", REG_SZ, utf16z(u"x"), "new", true},
+        {"a string", u"old", REG_SZ, sz(u"x"), "new", true},
         {"an empty string still holds its NUL", u"old", REG_SZ, bytes({0, 0}), "new", true},
         {"a DWORD keeps its type", u"old", REG_DWORD, bytes({5, 0, 0, 0}), "new", true},
         {"zero-length data", u"old", REG_BINARY, {}, "new", false},
-        {"the new name exists", u"old", REG_SZ, utf16z(u"x"), "taken", false},
-        {"the new name differs only in case", u"old", REG_SZ, utf16z(u"x"), "OLD", false},
-        {"the old value is missing", u"other", REG_SZ, utf16z(u"x"), "new", false},
+        {"the new name exists", u"old", REG_SZ, sz(u"x"), "taken", false},
+        {"the new name differs only in case", u"old", REG_SZ, sz(u"x"), "OLD", false},
+        {"the old value is missing", u"other", REG_SZ, sz(u"x"), "new", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -335,7 +304,7 @@ TEST_F(TRegistryTest, RenameValueOnlyWhenOldExistsWithDataAndNewDoesNot)
             Store::Edit edit(s);
             edit.createKey(HKEY_CURRENT_USER, u"R");
             edit.setValue(HKEY_CURRENT_USER, u"R", c.oldName, c.type, c.data);
-            edit.setValue(HKEY_CURRENT_USER, u"R", u"taken", REG_SZ, utf16z(u"keep"));
+            edit.setValue(HKEY_CURRENT_USER, u"R", u"taken", REG_SZ, sz(u"keep"));
             edit.commit();
         }
         {
@@ -357,14 +326,14 @@ TEST_F(TRegistryTest, RenameValueOnlyWhenOldExistsWithDataAndNewDoesNot)
         } else {
             ASSERT_NE(old, nullptr);
             EXPECT_EQ(old->data, c.data);
-            EXPECT_EQ(key->findValue(u"taken")->data, utf16z(u"keep"));
+            EXPECT_EQ(key->findValue(u"taken")->data, sz(u"keep"));
         }
     }
 }
 
 TEST_F(TRegistryTest, ARefusedRenameKeepsTheOldValue)
 {
-    seed(u"old", REG_SZ, utf16z(u"x"));
+    seed(u"old", REG_SZ, sz(u"x"));
     const std::string badName("n\0w", 3);
     {
         TRegistry reg(store);

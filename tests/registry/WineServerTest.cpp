@@ -37,16 +37,6 @@ bool waitFor(const std::function<bool()>& condition)
     return true;
 }
 
-std::string errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const RegistryError& error) {
-        return error.what();
-    }
-    return {};
-}
-
 // Ends the server however the test ends, and removes the folders it made under /tmp.
 class ServerGuard {
 public:
