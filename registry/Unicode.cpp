@@ -38,13 +38,7 @@ std::u16string toUtf16(std::string_view utf8)
             continue;
         }
         i += j;
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(cp));
-        }
+        appendCodePoint(out, cp);
     }
     return out;
 }

@@ -8,6 +8,18 @@
 #include <string_view>
 #include <vector>
 
+// Appends one code point (below 0x110000, not a surrogate) as one or two code units.
+inline void appendCodePoint(std::u16string& out, uint32_t cp)
+{
+    if (cp >= 0x10000) {
+        cp -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+        out.push_back(static_cast<char16_t>(cp));
+    }
+}
+
 // Invalid UTF-8 sequences are dropped, as Wine's loader drops them.
 std::u16string toUtf16(std::string_view utf8);
 

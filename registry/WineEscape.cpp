@@ -1,5 +1,7 @@
 #include "WineEscape.h"
 
+#include "Unicode.h"
+
 #include <cstdint>
 
 namespace {
@@ -74,13 +76,7 @@ size_t decodeUtf8(std::string_view s, size_t i, std::u16string& out) {
     }
     if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
         return 1;
-    if (cp >= 0x10000) {
-        cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    } else {
-        out.push_back(static_cast<char16_t>(cp));
-    }
+    appendCodePoint(out, cp);
     return extra + 1;
 }
 
