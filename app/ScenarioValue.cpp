@@ -1,23 +1,11 @@
 #include "ScenarioValue.h"
 
+#include "RootName.h"
 #include "Unicode.h"
 
 #include <QStringList>
 
 namespace {
-
-struct RootName {
-    const char* shortName;
-    const char* longName;
-    HKEY root;
-};
-
-const RootName rootNames[] = {
-    {"HKCR", "HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},
-    {"HKCU", "HKEY_CURRENT_USER", HKEY_CURRENT_USER},
-    {"HKLM", "HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
-    {"HKU", "HKEY_USERS", HKEY_USERS},
-};
 
 struct TypeName {
     const char* word;
@@ -78,14 +66,10 @@ bool ScenarioValue::parseKey(const QString& key, HKEY& root, QString& path)
     const qsizetype separator = key.indexOf(u'\\');
     const QString rootText = separator < 0 ? key : key.left(separator);
     path = separator < 0 ? QString() : key.mid(separator + 1);
-    for (const RootName& name : rootNames) {
-        if (rootText.compare(QLatin1String(name.shortName), Qt::CaseInsensitive) == 0 ||
-            rootText.compare(QLatin1String(name.longName), Qt::CaseInsensitive) == 0) {
-            root = name.root;
-            return true;
-        }
-    }
-    return false;
+    const std::optional<HKEY> found = rootFromName(rootText.toStdString());
+    if (found)
+        root = *found;
+    return found.has_value();
 }
 
 std::optional<uint32_t> ScenarioValue::parseType(const QString& word)

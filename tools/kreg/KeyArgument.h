@@ -34,9 +34,4 @@ public:
 
     // Prints reg's message and returns nothing when the text is not a key.
     static std::optional<KeyArgument> parse(std::string_view text, KregSession& session);
-
-    // "HKEY_CURRENT_USER" and so on.
-    static const char* longRootName(HKEY root);
-    // Matches a long or short root name, any case.
-    static std::optional<HKEY> rootFromName(std::string_view name);
 };

@@ -1,8 +1,8 @@
 #include "RegFileReader.h"
 
 #include "CodePage1252.h"
-#include "KeyArgument.h"
 #include "KeyPath.h"
+#include "RootName.h"
 #include "Unicode.h"
 
 #include <algorithm>
@@ -161,7 +161,7 @@ private:
         const size_t slash = name.find(u'\\');
         const std::u16string_view rootName = name.substr(0, slash);
         const std::optional<HKEY> root =
-            rootName.size() < 64 ? KeyArgument::rootFromName(toUtf8(rootName)) : std::nullopt;
+            rootName.size() < 64 ? rootFromName(toUtf8(rootName)) : std::nullopt;
         if (!root)
             fail(line.number, "Unknown root key in '" + toUtf8(name) + "'");
         RegFileChange change;
